@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace velto {
+
+// The three name numbers of one name. After ComputeReading they hold raw
+// sums; after ReduceNumber each holds a digit 0 to 9, where 0 means that the
+// name had no letter of that kind.
+struct Reading {
+    std::int16_t CharacterNumber = 0;
+    std::int16_t HeartNumber = 0;
+    std::int16_t SocialNumber = 0;
+
+    friend bool operator==(const Reading&, const Reading&) = default;
+};
+
+enum class NumberKind { Character, Heart, Social };
+
+// Longest name that is read; the position count of the walk is a signed
+// 16-bit value, so anything beyond the first 32,767 code units is ignored.
+inline constexpr std::size_t MaxNameLength = 32767;
+
+// Largest value a sum can hold (signed 16 bits).
+inline constexpr std::int16_t MaxSum = 32767;
+
+// Sums the letter values of the capitals A to Z in `name` (UTF-16 code
+// units; every other code unit counts nothing). An addition that would pass
+// MaxSum is skipped, and the rest of that letter's step still runs.
+Reading ComputeReading(std::u16string_view name) noexcept;
+
+// Repeated decimal digit sum: 0 stays 0, any other n becomes 1 to 9.
+std::int16_t ReduceNumber(std::int16_t n) noexcept;
+
+// Profile text of a reduced number d from 1 to 9; empty for any other d.
+std::u16string_view NumberProfileText(int d) noexcept;
+
+// The text shown beside a reduced number d of the given kind: the profile
+// text for 1 to 9, the "not available" line of that kind for 0, empty for
+// anything else.
+std::u16string_view ReadingText(NumberKind kind, int d) noexcept;
+
+} // namespace velto

@@ -1,0 +1,69 @@
+#include "Reading.h"
+
+#include <gtest/gtest.h>
+
+using velto::NumberKind;
+using velto::ReadingText;
+using velto::ReduceNumber;
+
+namespace {
+
+TEST(ReduceNumber, KnownValues)
+{
+    const struct {
+        std::int16_t n, reduced;
+    } cases[] = {{0, 0},  {7, 7},   {9, 9},   {10, 1},  {38, 2},    {44, 8},
+                 {99, 9}, {100, 1}, {195, 6}, {595, 1}, {32767, 7}, {19999, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ReduceNumber(c.n), c.reduced) << "n = " << c.n;
+}
+
+TEST(ReduceNumber, EqualsDigitalRootForEveryPositiveValue)
+{
+    for (int n = 1; n <= 32767; ++n)
+        ASSERT_EQ(ReduceNumber(static_cast<std::int16_t>(n)), 1 + (n - 1) % 9) << "n = " << n;
+}
+
+TEST(ReduceNumber, NegativeValuesReduceTheirDigitsWithoutSign)
+{
+    EXPECT_EQ(ReduceNumber(-44), 8);
+    EXPECT_EQ(ReduceNumber(-32768), 8); // 3+2+7+6+8 = 26 -> 8
+}
+
+TEST(ReadingText, ZeroGivesTheNotAvailableLineOfItsKind)
+{
+    EXPECT_EQ(ReadingText(NumberKind::Character, 0), u"No Character Number available");
+    EXPECT_EQ(ReadingText(NumberKind::Heart, 0), u"No Heart Number available");
+    EXPECT_EQ(ReadingText(NumberKind::Social, 0), u"No Social Number available");
+}
+
+TEST(ReadingText, AllKindsShareTheProfileTable)
+{
+    for (int d = 1; d <= 9; ++d) {
+        const auto text = velto::NumberProfileText(d);
+        ASSERT_FALSE(text.empty()) << d;
+        EXPECT_EQ(ReadingText(NumberKind::Character, d), text) << d;
+        EXPECT_EQ(ReadingText(NumberKind::Heart, d), text) << d;
+        EXPECT_EQ(ReadingText(NumberKind::Social, d), text) << d;
+    }
+}
+
+TEST(ReadingText, OutOfRangeGivesNothing)
+{
+    for (const int d : {-1, 10, 32767}) {
+        EXPECT_TRUE(velto::NumberProfileText(d).empty()) << d;
+        EXPECT_TRUE(ReadingText(NumberKind::Heart, d).empty()) << d;
+    }
+    EXPECT_TRUE(velto::NumberProfileText(0).empty());
+}
+
+TEST(ReadingText, JohnSmithEndToEnd)
+{
+    const velto::Reading raw = velto::ComputeReading(u"JOHN SMITH");
+    EXPECT_EQ(ReadingText(NumberKind::Character, ReduceNumber(raw.CharacterNumber)),
+              velto::NumberProfileText(8));
+    EXPECT_EQ(ReadingText(NumberKind::Heart, ReduceNumber(raw.HeartNumber)), velto::NumberProfileText(6));
+    EXPECT_EQ(ReadingText(NumberKind::Social, ReduceNumber(raw.SocialNumber)), velto::NumberProfileText(2));
+}
+
+} // namespace
