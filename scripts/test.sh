@@ -4,7 +4,6 @@
 # after a short fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-start=$SECONDS
 scripts/install-deps.sh
 scripts/fuzz.sh 30
 for preset in dev asan; do
@@ -12,4 +11,3 @@ for preset in dev asan; do
     scripts/build.sh "$preset"
     ctest --preset "$preset" --parallel 2
 done
-echo "test: all done in $((SECONDS - start)) s"
