@@ -1,0 +1,37 @@
+#include "Fonts.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a long message when it cannot reach a display; say it in
+// one line instead.
+bool displayAvailable()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    return platformChosen || qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!displayAvailable()) {
+        std::fputs("velto-arithmancy: no display found (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication app(argc, argv);
+    velto::installFontSubstitutions();
+
+    auto* main = new velto::frmMain;
+    main->show();
+    return app.exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMessageBox>
+
+#include <functional>
+
+namespace velto {
+
+// Every message of the program: modal, titled with the application title,
+// parented to the window it comes from so that it opens above it.
+struct Message {
+    QWidget* parent = nullptr;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+inline constexpr auto ApplicationTitle = "Velto Arithmancy";
+
+// Shows the message and returns the button the user chose.
+QMessageBox::StandardButton showMessage(const Message& message);
+
+// Test seam: while a handler is set, it answers every message instead of a
+// real box. Pass an empty function to go back to real boxes.
+void setMessageHandler(std::function<QMessageBox::StandardButton(const Message&)> handler);
+
+} // namespace velto

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFrame>
+
+namespace velto {
+
+// A frame as the forms are designed: an optional caption set into the top
+// border, drawn on the frame's own background, and a flat or 3-D border.
+class DesignFrame : public QFrame {
+public:
+    enum class Border { Flat, ThreeD };
+
+    explicit DesignFrame(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption);
+    QString caption() const { return m_caption; }
+    void setBorder(Border border);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_caption;
+    Border m_border = Border::Flat;
+};
+
+} // namespace velto

@@ -1,0 +1,155 @@
+#include "FormTable.h"
+
+#include "DesignFrame.h"
+#include "LinkLabel.h"
+#include "ResultBox.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace velto {
+
+namespace {
+
+using Kind = ControlSpec::Kind;
+
+QWidget* create(const ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.kind) {
+    case Kind::Label:
+        return new QLabel(parent);
+    case Kind::LinkLabel:
+        return new LinkLabel(parent);
+    case Kind::Frame:
+        return new DesignFrame(parent);
+    case Kind::Button: {
+        auto* button = new QPushButton(parent);
+        // Outside a dialog a button ignores Enter unless it is auto-default.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case Kind::TextBox:
+        return new QLineEdit(parent);
+    case Kind::MultiLineBox: {
+        auto* box = new QPlainTextEdit(parent);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setTabChangesFocus(true);
+        return box;
+    }
+    case Kind::ResultBox:
+        return new ResultBox(parent);
+    case Kind::ComboList:
+        return new QComboBox(parent);
+    }
+    return nullptr;
+}
+
+void applyColours(QWidget* w, const ControlSpec& spec)
+{
+    QPalette palette = w->palette();
+    if (spec.fore) {
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, *spec.fore);
+    }
+    if (spec.back) {
+        palette.setColor(QPalette::Window, *spec.back);
+        palette.setColor(QPalette::Base, *spec.back);
+    }
+    w->setPalette(palette);
+    // Controls that lie on top of each other must paint their own background,
+    // or the covered one shows through.
+    w->setAutoFillBackground(spec.back.has_value() && !(spec.look & ControlSpec::Transparent));
+}
+
+void applyCaption(QWidget* w, const ControlSpec& spec)
+{
+    switch (spec.kind) {
+    case Kind::Label:
+    case Kind::LinkLabel: {
+        auto* label = static_cast<QLabel*>(w);
+        // A label without a buddy shows "&" as it stands, so "&&" is one "&".
+        label->setText(QString(spec.caption).replace(QLatin1String("&&"), QLatin1String("&")));
+        label->setWordWrap(spec.look & ControlSpec::WordWrap);
+        label->setAlignment((spec.look & ControlSpec::Centred) ? Qt::AlignHCenter | Qt::AlignTop
+                                                               : Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        break;
+    }
+    case Kind::Frame: {
+        auto* frame = static_cast<DesignFrame*>(w);
+        frame->setCaption(spec.caption);
+        frame->setBorder((spec.look & ControlSpec::ThreeDBorder) ? DesignFrame::Border::ThreeD
+                                                                 : DesignFrame::Border::Flat);
+        break;
+    }
+    case Kind::Button:
+        static_cast<QPushButton*>(w)->setText(spec.caption);
+        break;
+    case Kind::TextBox:
+        static_cast<QLineEdit*>(w)->setText(spec.caption);
+        break;
+    case Kind::MultiLineBox:
+    case Kind::ResultBox:
+        static_cast<QPlainTextEdit*>(w)->setPlainText(spec.caption);
+        break;
+    case Kind::ComboList:
+        break;
+    }
+}
+
+// A flat text box has a single thin line for a border instead of a sunken
+// 3-D edge.
+void makeFlat(QWidget* w, Kind kind)
+{
+    if (kind == Kind::TextBox) {
+        w->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(shadow); padding: 0 2px; }"));
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+        box->setFrameStyle(QFrame::Box | QFrame::Plain);
+        box->setLineWidth(1);
+    }
+}
+
+bool takesFocus(Kind kind)
+{
+    return kind != Kind::Label && kind != Kind::LinkLabel && kind != Kind::Frame;
+}
+
+} // namespace
+
+void FormTable::build(QWidget* client, std::span<const ControlSpec> table)
+{
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlSpec& spec : table) {
+        QWidget* parent = spec.container ? m_widgets.value(QString::fromLatin1(spec.container)) : client;
+        Q_ASSERT_X(parent, spec.name, "container must come before its controls");
+        QWidget* w = create(spec, parent);
+        w->setObjectName(QString::fromLatin1(spec.name));
+        w->setFont(spec.font);
+        applyColours(w, spec);
+        applyCaption(w, spec);
+        w->setGeometry(twips(spec.left), twips(spec.top), twips(spec.width), twips(spec.height));
+        if (spec.look & ControlSpec::AutoSize)
+            w->resize(w->sizeHint());
+        if (spec.look & ControlSpec::FlatBorder)
+            makeFlat(w, spec.kind);
+        if (takesFocus(spec.kind))
+            tabOrder.emplace_back(spec.tabIndex, w);
+        else
+            w->setFocusPolicy(Qt::NoFocus);
+        m_widgets.insert(w->objectName(), w);
+    }
+
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+} // namespace velto

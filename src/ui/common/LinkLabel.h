@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+namespace velto {
+
+// A label that acts as a link: a click (press and release over it) emits
+// clicked().
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace velto

@@ -1,0 +1,38 @@
+#include "ResultBox.h"
+
+#include <QMouseEvent>
+
+namespace velto {
+
+ResultBox::ResultBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    setTabChangesFocus(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Moves without a pressed button reach the box only with tracking on.
+    viewport()->setMouseTracking(true);
+}
+
+void ResultBox::mousePressEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mousePressEvent(event);
+    emit mouseDown();
+}
+
+void ResultBox::mouseMoveEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseMoveEvent(event);
+    emit mouseMove();
+}
+
+void ResultBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit mouseUp();
+    emit clicked();
+}
+
+} // namespace velto

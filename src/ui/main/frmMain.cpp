@@ -1,0 +1,384 @@
+#include "frmMain.h"
+
+#include "Clipboard.h"
+#include "DesignFrame.h"
+#include "Fonts.h"
+#include "LinkLabel.h"
+#include "MessageBox.h"
+#include "Resources.h"
+#include "ResultBox.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace velto {
+
+namespace {
+
+using Kind = ControlSpec::Kind;
+using enum ControlSpec::Look;
+
+const QColor Teal(22, 163, 163);
+const QColor Navy(0, 0, 64);
+const QColor White(255, 255, 255);
+const QColor Cyan(0, 255, 255);
+const QColor Blue(0, 0, 255);
+const QColor DarkGrey(64, 64, 64);
+
+constexpr int ClientWidth = 9045;
+constexpr int ClientHeight = 6375;
+
+QFont verdana(double pt, bool bold = false, bool underline = false)
+{
+    return designFont(Face::Verdana, pt, bold, underline);
+}
+
+std::vector<ControlSpec> designTable()
+{
+    const QFont link = verdana(8.25, true, true);
+    const QFont caption = verdana(8.25, true);
+    const QFont lead = verdana(9, true);
+    const QFont number = verdana(12, true);
+    const QFont sansSerif = designFont(Face::MsSansSerif, 8.25);
+    const QFont windowFont = verdana(8.25);
+    const std::optional<QColor> none;
+
+    // clang-format off
+    return {
+    // name             kind               container       left  top   width height caption                                    fore              back      font              look                                  tab
+    {"Label61",         Kind::LinkLabel,   nullptr,         142,   90, 8760,  435, resourceText("main-board-link.txt"),     Navy,             none,     link,             Centred | WordWrap | Transparent,      9},
+    {"Frame1",          Kind::Frame,       nullptr,          45,  500, 8955, 5010, {},                                        none,             Teal,     caption,          FlatBorder,                           11},
+    {"Frame2",          Kind::Frame,       nullptr,          45,  480, 8955, 5010, "Velto Arithmancy Results",               White,            Teal,     verdana(9, true), FlatBorder,                           13},
+    {"fraFullBrand",    Kind::Frame,       nullptr,          45, 5500, 8955,  855, {},                                        none,             Teal,     caption,          ThreeDBorder,                         24},
+    {"cmdOpen",         Kind::Button,      nullptr,        1320, 8520, 6135,  375, "&Open Previously Saved Reading",         none,             none,     verdana(9.75, true), Plain,                             10},
+    {"fraBirthDay",     Kind::Frame,       nullptr,        2640, 9000, 3645,  885, "* Birth Day",                            DarkGrey,         White,    caption,          ThreeDBorder,                          5},
+    {"lblLabel(5)",     Kind::Label,       "Frame1",        240,  360, 8460,  675, resourceText("main-intro.txt"),          White,            none,     lead,             Centred | WordWrap | Transparent,     31},
+    {"lblLabel(4)",     Kind::Label,       "Frame1",        240, 1200, 8460,  435, "Velto Arithmancy tells you more about your Character, Social and Heart Number. Enter your name to learn more about yourself!",
+                                                                                                                               White,            none,     lead,             Centred | WordWrap | Transparent,     27},
+    {"lblLabel(0)",     Kind::Label,       "Frame1",       1980, 2715, 1140,  195, "Enter Name",                             Navy,             none,     caption,          AutoSize | Transparent,               12},
+    {"txtName",         Kind::TextBox,     "Frame1",       3682, 2640, 3375,  345, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                            0},
+    {"cmdNext",         Kind::Button,      "Frame1",       3682, 3960, 3375,  345, "&Get My Arithmancy Reading",             none,             none,     caption,          Plain,                                 1},
+    {"lblLabel(1)",     Kind::Label,       "Frame2",        120,  330, 1785,  195, "Character Number",                       Navy,             none,     caption,          AutoSize | Transparent,               22},
+    {"lblResult(0)",    Kind::Label,       "Frame2",       2175,  285,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               21},
+    {"lblResult(3)",    Kind::Label,       "Frame2",        120,  600, 5940,  210, "This number indicates the general personality of the person.",
+                                                                                                                               QColor(128, 255, 128), none, lead,           AutoSize | Transparent,               28},
+    {"txtResult(0)",    Kind::ResultBox,   "Frame2",        120,  915, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           18},
+    {"lblLabel(2)",     Kind::Label,       "Frame2",        120, 1770, 1365,  195, "Heart Number",                           Navy,             none,     caption,          AutoSize | Transparent,               14},
+    {"lblResult(1)",    Kind::Label,       "Frame2",       2175, 1725,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               16},
+    {"lblResult(4)",    Kind::Label,       "Frame2",        120, 2040, 7170,  210, "This number indicates the inner desires of a person and his hidden fears.",
+                                                                                                                               QColor(255, 255, 128), none, lead,           AutoSize | Transparent,               29},
+    {"txtResult(1)",    Kind::ResultBox,   "Frame2",        120, 2355, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           19},
+    {"lblLabel(3)",     Kind::Label,       "Frame2",        120, 3210, 1410,  195, "Social Number",                          Navy,             none,     caption,          AutoSize | Transparent,               15},
+    {"lblResult(2)",    Kind::Label,       "Frame2",       2175, 3165,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               17},
+    {"lblResult(5)",    Kind::Label,       "Frame2",        120, 3480, 7335,  210, "This number indicates the outer face of a person that is seen by the world.",
+                                                                                                                               QColor(255, 192, 128), none, lead,           AutoSize | Transparent,               30},
+    {"txtResult(2)",    Kind::ResultBox,   "Frame2",        120, 3795, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           20},
+    {"cmdBack",         Kind::Button,      "Frame2",       7820, 4500, 1000,  400, "&Back",                                  none,             none,     windowFont,       Plain,                                23},
+    {"lblFullBrand",    Kind::LinkLabel,   "fraFullBrand",  120,  165, 8625,  615, resourceText("main-full-brand.txt"),     Navy,             Teal,     link,             Centred | WordWrap,                   26},
+    {"lblCobrand",      Kind::LinkLabel,   "fraFullBrand",  120,  165, 8625,  615, resourceText("main-cobrand.txt"),        Navy,             Teal,     link,             Centred | WordWrap,                   25},
+    {"Label6",          Kind::Label,       "fraBirthDay",   120,  210,  510,  195, "Month",                                  none,             White,    sansSerif,        AutoSize,                              7},
+    {"Label3",          Kind::Label,       "fraBirthDay",  1650,  210,  405,  195, "Date",                                   none,             White,    sansSerif,        AutoSize,                              6},
+    {"Label7",          Kind::Label,       "fraBirthDay",  2610,  210,  390,  195, "Year",                                   none,             White,    sansSerif,        AutoSize,                              8},
+    {"cboMonth",        Kind::ComboList,   "fraBirthDay",   120,  450, 1455,  315, {},                                        none,             none,     windowFont,       Plain,                                 2},
+    {"cboDate",         Kind::ComboList,   "fraBirthDay",  1650,  450,  855,  315, {},                                        none,             none,     windowFont,       Plain,                                 3},
+    {"cboYear",         Kind::ComboList,   "fraBirthDay",  2580,  450,  975,  315, {},                                        none,             none,     windowFont,       Plain,                                 4},
+    };
+    // clang-format on
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Velto Arithmancy v1.15"));
+    setWindowIcon(applicationIcon());
+    setFont(verdana(8.25));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    buildControls();
+    buildMenus();
+    Form_Load();
+}
+
+void frmMain::buildControls()
+{
+    // The fixed size belongs to the client area below the menu bar.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Teal);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    const std::vector<ControlSpec> table = designTable();
+    m_form.build(client, table);
+
+    txtName = m_form.get<QLineEdit>(QStringLiteral("txtName"));
+    cmdNext = m_form.get<QPushButton>(QStringLiteral("cmdNext"));
+    cmdBack = m_form.get<QPushButton>(QStringLiteral("cmdBack"));
+    cmdOpen = m_form.get<QPushButton>(QStringLiteral("cmdOpen"));
+    Frame1 = m_form.get<DesignFrame>(QStringLiteral("Frame1"));
+    Frame2 = m_form.get<DesignFrame>(QStringLiteral("Frame2"));
+    fraFullBrand = m_form.get<DesignFrame>(QStringLiteral("fraFullBrand"));
+    fraBirthDay = m_form.get<DesignFrame>(QStringLiteral("fraBirthDay"));
+    cboMonth = m_form.get<QComboBox>(QStringLiteral("cboMonth"));
+    cboDate = m_form.get<QComboBox>(QStringLiteral("cboDate"));
+    cboYear = m_form.get<QComboBox>(QStringLiteral("cboYear"));
+    Label61 = m_form.get<LinkLabel>(QStringLiteral("Label61"));
+    lblFullBrand = m_form.get<LinkLabel>(QStringLiteral("lblFullBrand"));
+    lblCobrand = m_form.get<LinkLabel>(QStringLiteral("lblCobrand"));
+    for (std::size_t i = 0; i < lblLabel.size(); ++i)
+        lblLabel[i] = m_form.get<QLabel>(QStringLiteral("lblLabel(%1)").arg(i));
+    for (std::size_t i = 0; i < lblResult.size(); ++i)
+        lblResult[i] = m_form.get<QLabel>(QStringLiteral("lblResult(%1)").arg(i));
+    for (std::size_t i = 0; i < txtResult.size(); ++i)
+        txtResult[i] = m_form.get<ResultBox>(QStringLiteral("txtResult(%1)").arg(i));
+
+    Label61->setCursor(linkCursor(LinkCursor::Mono));
+    lblCobrand->setCursor(linkCursor(LinkCursor::Mono));
+    lblFullBrand->setCursor(linkCursor(LinkCursor::Color));
+
+    connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    // The name box converts typed letters; every control that can hold the
+    // focus lets the import button's access key through (see event()).
+    for (QWidget* w : m_form.widgets()) {
+        if (w->focusPolicy() != Qt::NoFocus)
+            w->installEventFilter(this);
+    }
+    for (ResultBox* box : txtResult) {
+        connect(box, &ResultBox::textChanged, this, &frmMain::txtResult_Change);
+        connect(box, &ResultBox::clicked, this, &frmMain::txtResult_Click);
+        connect(box, &ResultBox::mouseDown, this, &frmMain::txtResult_MouseDown);
+        connect(box, &ResultBox::mouseMove, this, &frmMain::txtResult_MouseMove);
+        connect(box, &ResultBox::mouseUp, this, &frmMain::txtResult_MouseUp);
+    }
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    const auto command = [this](QMenu* menu, const char* name, const QString& caption) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        menu->addAction(action);
+        return action;
+    };
+    const auto separator = [this](QMenu* menu, const char* name) {
+        QAction* action = menu->addSeparator();
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+
+    nuFile = bar->addMenu(QStringLiteral("&File"));
+    nuFile->setObjectName(QStringLiteral("nuFile"));
+    mnuExit = command(nuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = command(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
+    mnuVisit = command(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    mnuFileSep1 = separator(mnuHelp, "mnuFileSep1");
+    mnuUpdate = command(mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"));
+    mnuFileSep2 = separator(mnuHelp, "mnuFileSep2");
+    mnuAbout = command(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
+
+    // Commands placed on the bar itself, without a menu.
+    mnuDonate = new QAction(QStringLiteral("&Donate"), this);
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    bar->addAction(mnuDonate);
+    mnuMakeMoney = new QAction(QStringLiteral("Make Money &Online"), this);
+    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    mnuMakeMoney->setEnabled(false); // nothing makes it available
+    bar->addAction(mnuMakeMoney);
+}
+
+void frmMain::Form_Load()
+{
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August",
+                              "September", "October", "November", "December"})
+        cboMonth->addItem(QString::fromLatin1(month));
+    for (int year = 1900; year <= 2050; ++year)
+        cboYear->addItem(QString::number(year));
+    cboMonth->setCurrentIndex(0);
+    cboDate->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+    Frame1->raise();
+}
+
+bool frmMain::resultsPageInFront() const
+{
+    // Siblings are drawn in the order of the parent's child list, last on top.
+    const QObjectList& siblings = Frame1->parentWidget()->children();
+    return siblings.indexOf(Frame2) > siblings.indexOf(Frame1);
+}
+
+void frmMain::cmdNext_Click()
+{
+    const QString name = [this] {
+        QString text = txtName->text();
+        qsizetype first = 0, last = text.size();
+        while (first < last && text[first] == u' ')
+            ++first;
+        while (last > first && text[last - 1] == u' ')
+            --last;
+        return text.mid(first, last - first);
+    }();
+    if (!ValidateName())
+        return;
+
+    const Reading raw = ComputeReading(std::u16string_view(reinterpret_cast<const char16_t*>(name.utf16()),
+                                                           static_cast<std::size_t>(name.size())));
+    m_reading = Reading{ReduceNumber(raw.CharacterNumber), ReduceNumber(raw.HeartNumber),
+                        ReduceNumber(raw.SocialNumber)};
+
+    const std::array<std::int16_t, 3> numbers = {m_reading.CharacterNumber, m_reading.HeartNumber,
+                                                 m_reading.SocialNumber};
+    const std::array<NumberKind, 3> kinds = {NumberKind::Character, NumberKind::Heart, NumberKind::Social};
+    for (std::size_t i = 0; i < 3; ++i) {
+        lblResult[i]->setText(QString::number(numbers[i]));
+        lblResult[i]->resize(lblResult[i]->sizeHint());
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::u16string_view text = ReadingText(kinds[i], numbers[i]);
+        const QString shown = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+        // Setting the same text again is no change, as for any text box.
+        if (txtResult[i]->toPlainText() != shown)
+            txtResult[i]->setPlainText(shown);
+    }
+    Frame2->raise();
+}
+
+bool frmMain::ValidateName()
+{
+    if (!txtName->text().isEmpty())
+        return true;
+    showMessage({this, QStringLiteral("Please Enter Your Name"), QMessageBox::Critical});
+    txtName->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void frmMain::cmdBack_Click()
+{
+    txtName->clear();
+    txtName->setFocus(Qt::OtherFocusReason);
+    Frame1->raise();
+}
+
+QChar frmMain::txtName_KeyPress(QChar key)
+{
+    return key >= u'a' && key <= u'z' ? QChar(key.unicode() - 32) : key;
+}
+
+void frmMain::txtResult_Change()
+{
+    emptyClipboard();
+}
+
+void frmMain::txtResult_Click()
+{
+    emptyClipboard();
+}
+
+void frmMain::txtResult_MouseDown()
+{
+    emptyClipboard();
+}
+
+void frmMain::txtResult_MouseMove()
+{
+    emptyClipboard();
+}
+
+void frmMain::txtResult_MouseUp()
+{
+    emptyClipboard();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && isOpenAccessKey(static_cast<QKeyEvent*>(event))) {
+        cmdOpen->setFocus(Qt::ShortcutFocusReason);
+        cmdOpen->animateClick();
+        return true;
+    }
+    if (watched == txtName && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool plainKey = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (plainKey && key->text().size() == 1) {
+            const QChar typed = key->text().front();
+            const QChar received = txtName_KeyPress(typed);
+            if (received != typed) {
+                QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), QString(received),
+                                   key->isAutoRepeat(), static_cast<quint16>(key->count()));
+                QCoreApplication::sendEvent(txtName, &replaced);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::isOpenAccessKey(const QKeyEvent* event) const
+{
+    return event->key() == Qt::Key_O
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+}
+
+bool frmMain::event(QEvent* event)
+{
+    // Alt+O is both the import button's access key and the mnemonic of the
+    // unavailable "Make Money &Online" bar command, and Qt fires neither of
+    // two equal shortcuts. Claiming the key here lets it arrive as a key
+    // press, which the controls' filter (or keyPressEvent, with no control
+    // focused) hands to the button.
+    if (event->type() == QEvent::ShortcutOverride && isOpenAccessKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (isOpenAccessKey(event)) {
+        cmdOpen->setFocus(Qt::ShortcutFocusReason);
+        cmdOpen->animateClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace velto

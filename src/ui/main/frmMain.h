@@ -1,0 +1,99 @@
+#pragma once
+
+// The main window: an input page (name box and compute button) and a results
+// page (the three name numbers with their texts) lying on top of each other,
+// a link above them, a promotional strip below and the menu bar. The start-up
+// sequence opens it; closing it hands over to the exit screen.
+
+#include "FormTable.h"
+#include "Reading.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace velto {
+
+class DesignFrame;
+class LinkLabel;
+class ResultBox;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+
+    // The reading of the name last computed, reduced.
+    const Reading& reading() const { return m_reading; }
+
+    // Compute step: validates the name, computes and shows its reading.
+    void cmdNext_Click();
+    void cmdBack_Click();
+
+    // The page in front, as the user sees it.
+    bool resultsPageInFront() const;
+
+    // Controls, by their designed names.
+    QLineEdit* txtName = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    DesignFrame* Frame1 = nullptr;
+    DesignFrame* Frame2 = nullptr;
+    DesignFrame* fraFullBrand = nullptr;
+    DesignFrame* fraBirthDay = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    LinkLabel* Label61 = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    std::array<QLabel*, 6> lblLabel{};
+    std::array<QLabel*, 6> lblResult{};
+    std::array<ResultBox*, 3> txtResult{};
+
+    QMenu* nuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuFileSep1 = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuFileSep2 = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void Form_Load();
+    bool ValidateName();
+    // Returns the character the name box receives for a typed one.
+    static QChar txtName_KeyPress(QChar key);
+    void txtResult_Change();
+    void txtResult_Click();
+    void txtResult_MouseDown();
+    void txtResult_MouseMove();
+    void txtResult_MouseUp();
+    bool isOpenAccessKey(const QKeyEvent* event) const;
+
+    FormTable m_form;
+    Reading m_reading;
+    bool m_centred = false;
+};
+
+} // namespace velto

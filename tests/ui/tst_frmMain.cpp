@@ -1,0 +1,392 @@
+#include "TestSupport.h"
+
+#include "DesignFrame.h"
+#include "LinkLabel.h"
+#include "Reading.h"
+#include "ResultBox.h"
+#include "frmMain.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <memory>
+
+using namespace velto;
+using velto::test::MessageRecorder;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { velto::test::isolateEnvironment(); }
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void cleanup() { m_window.reset(); }
+
+    void loadFillsTheBirthDateBoxes();
+    void inputPageInFrontAfterLoad();
+    void typedLettersBecomeCapitals();
+    void readingOfTypedName_data();
+    void readingOfTypedName();
+    void pastedTextIsNotConverted();
+    void blanksAroundTheNameDoNotCount();
+    void emptyNameIsRefused();
+    void backClearsAndFocusesTheName();
+    void computeKeepsTheFocus();
+    void recomputeOnResultsPageStaysThere();
+    void accentedLetterReachesTheScreen();
+    void resultBoxEventsEmptyTheClipboard_data();
+    void resultBoxEventsEmptyTheClipboard();
+    void tabOrderRunsThroughHiddenControls();
+    void importButtonAnswersItsKeys_data();
+    void importButtonAnswersItsKeys();
+    void noCaptionIsClipped();
+    void hiddenControlsLieBelowTheClientArea();
+    void ampersandShownOnce();
+
+private:
+    void typeName(const QString& text);
+    QStringList shownNumbers() const;
+    QString profile(int d) const;
+
+    std::unique_ptr<frmMain> m_window;
+};
+
+void TestMainWindow::init()
+{
+    m_window = std::make_unique<frmMain>();
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->activateWindow();
+    m_window->txtName->setFocus();
+    QTRY_VERIFY(m_window->txtName->hasFocus());
+}
+
+void TestMainWindow::typeName(const QString& text)
+{
+    QTest::keyClicks(m_window->txtName, text);
+}
+
+QStringList TestMainWindow::shownNumbers() const
+{
+    return {m_window->lblResult[0]->text(), m_window->lblResult[1]->text(), m_window->lblResult[2]->text()};
+}
+
+QString TestMainWindow::profile(int d) const
+{
+    const std::u16string_view text = NumberProfileText(d);
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void TestMainWindow::loadFillsTheBirthDateBoxes()
+{
+    const struct {
+        QComboBox* box;
+        int count;
+        const char* first;
+        const char* last;
+    } boxes[] = {{m_window->cboMonth, 12, "January", "December"},
+                 {m_window->cboDate, 31, "1", "31"},
+                 {m_window->cboYear, 151, "1900", "2050"}};
+    for (const auto& b : boxes) {
+        QCOMPARE(b.box->count(), b.count);
+        QCOMPARE(b.box->currentIndex(), 0);
+        QCOMPARE(b.box->currentText(), QString::fromLatin1(b.first));
+        QCOMPARE(b.box->itemText(b.count - 1), QString::fromLatin1(b.last));
+    }
+    QCOMPARE(m_window->cboMonth->itemText(2), QStringLiteral("March"));
+    QCOMPARE(m_window->cboDate->itemText(6), QStringLiteral("7"));
+    QCOMPARE(m_window->cboYear->itemText(72), QStringLiteral("1972"));
+}
+
+void TestMainWindow::inputPageInFrontAfterLoad()
+{
+    QVERIFY(!m_window->resultsPageInFront());
+    QVERIFY(m_window->Frame2->isVisible()); // covered, not hidden
+    QCOMPARE(shownNumbers(), (QStringList{"10", "10", "10"}));
+    QVERIFY(m_window->txtName->text().isEmpty());
+}
+
+void TestMainWindow::typedLettersBecomeCapitals()
+{
+    typeName(QStringLiteral("john smith-O'neil 42 "));
+    QTest::sendKeyEvent(QTest::Click, m_window->txtName, Qt::Key_Eacute, QStringLiteral("\u00e9"), {});
+    QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH-O'NEIL 42 \u00e9"));
+    QTest::keyClick(m_window->txtName, Qt::Key_Backspace);
+    QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH-O'NEIL 42 "));
+    // Shortcuts such as Ctrl+A stay shortcuts.
+    QTest::keyClick(m_window->txtName, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(m_window->txtName->selectedText(), m_window->txtName->text());
+}
+
+void TestMainWindow::readingOfTypedName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QStringList>("texts"); // "p<d>" for profile text d
+
+    QTest::newRow("john smith") << "john smith" << QStringList{"8", "6", "2"} << QStringList{"p8", "p6", "p2"};
+    QTest::newRow("rhythm: no vowel")
+        << "rhythm" << QStringList{"2", "0", "2"} << QStringList{"p2", "No Heart Number available", "p2"};
+    QTest::newRow("iou: no consonant")
+        << "IOU" << QStringList{"9", "9", "0"} << QStringList{"p9", "p9", "No Social Number available"};
+    QTest::newRow("blanks only") << "   " << QStringList{"0", "0", "0"}
+                                 << QStringList{"No Character Number available", "No Heart Number available",
+                                                "No Social Number available"};
+    QTest::newRow("digits and punctuation")
+        << "123-45" << QStringList{"0", "0", "0"}
+        << QStringList{"No Character Number available", "No Heart Number available",
+                       "No Social Number available"};
+    QTest::newRow("each number its own text") << "eeeee n" << QStringList{"3", "7", "5"}
+                                                 << QStringList{"p3", "p7", "p5"};
+}
+
+void TestMainWindow::readingOfTypedName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, numbers);
+    QFETCH(QStringList, texts);
+
+    typeName(typed);
+    QTest::mouseClick(m_window->cmdNext, Qt::LeftButton);
+
+    QVERIFY(m_window->resultsPageInFront());
+    QCOMPARE(shownNumbers(), numbers);
+    for (int i = 0; i < 3; ++i) {
+        const QString expected = texts[i].startsWith('p') ? profile(texts[i].mid(1).toInt()) : texts[i];
+        QCOMPARE(m_window->txtResult[static_cast<std::size_t>(i)]->toPlainText(), expected);
+    }
+}
+
+void TestMainWindow::pastedTextIsNotConverted()
+{
+    m_window->txtName->insert(QStringLiteral("john smith")); // as a paste arrives
+    QCOMPARE(m_window->txtName->text(), QStringLiteral("john smith"));
+    m_window->cmdNext_Click();
+    QCOMPARE(shownNumbers(), (QStringList{"0", "0", "0"}));
+    QCOMPARE(m_window->txtResult[0]->toPlainText(), QStringLiteral("No Character Number available"));
+}
+
+void TestMainWindow::blanksAroundTheNameDoNotCount()
+{
+    typeName(QStringLiteral("   yves  "));
+    m_window->cmdNext_Click();
+    QCOMPARE(shownNumbers(), (QStringList{"8", "5", "3"}));
+    // A tab is not a blank: it stays in the name but counts nothing.
+    m_window->txtName->setText(QStringLiteral("\tYVES\t"));
+    m_window->cmdNext_Click();
+    QCOMPARE(shownNumbers(), (QStringList{"8", "5", "3"}));
+}
+
+void TestMainWindow::emptyNameIsRefused()
+{
+    typeName(QStringLiteral("john smith"));
+    m_window->cmdNext_Click();
+    m_window->cmdBack_Click();
+    m_window->cmdNext->setFocus();
+
+    MessageRecorder recorder;
+    QTest::mouseClick(m_window->cmdNext, Qt::LeftButton);
+
+    QCOMPARE(recorder.messages.size(), std::size_t{1});
+    const Message& message = recorder.messages.front();
+    QCOMPARE(message.text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(message.icon, QMessageBox::Critical);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(message.parent, m_window.get());
+    QVERIFY(m_window->txtName->hasFocus());
+    QVERIFY(!m_window->resultsPageInFront());
+    // The earlier reading stays on the covered page.
+    QCOMPARE(shownNumbers(), (QStringList{"8", "6", "2"}));
+    QCOMPARE(m_window->txtResult[0]->toPlainText(), profile(8));
+}
+
+void TestMainWindow::backClearsAndFocusesTheName()
+{
+    typeName(QStringLiteral("iou"));
+    m_window->cmdNext_Click();
+    m_window->cboMonth->setCurrentIndex(4);
+    QTest::mouseClick(m_window->cmdBack, Qt::LeftButton);
+
+    QVERIFY(m_window->txtName->text().isEmpty());
+    QVERIFY(m_window->txtName->hasFocus());
+    QVERIFY(!m_window->resultsPageInFront());
+    QCOMPARE(shownNumbers(), (QStringList{"9", "9", "0"}));
+    QCOMPARE(m_window->cboMonth->currentIndex(), 4);
+}
+
+void TestMainWindow::computeKeepsTheFocus()
+{
+    typeName(QStringLiteral("ann"));
+    m_window->cmdNext_Click();
+    QVERIFY(m_window->txtName->hasFocus());
+    // Enter on the focused compute button computes too.
+    m_window->cmdBack_Click();
+    typeName(QStringLiteral("ann"));
+    m_window->cmdNext->setFocus();
+    QTest::keyClick(m_window->cmdNext, Qt::Key_Return);
+    QTRY_VERIFY(m_window->resultsPageInFront());
+    QVERIFY(m_window->cmdNext->hasFocus());
+}
+
+void TestMainWindow::recomputeOnResultsPageStaysThere()
+{
+    typeName(QStringLiteral("john smith"));
+    m_window->cmdNext_Click();
+    m_window->txtName->setText(QStringLiteral("RHYTHM"));
+    m_window->cmdNext_Click();
+    QVERIFY(m_window->resultsPageInFront());
+    QCOMPARE(shownNumbers(), (QStringList{"2", "0", "2"}));
+}
+
+void TestMainWindow::accentedLetterReachesTheScreen()
+{
+    typeName(QStringLiteral("f")); // 6, 0, 6
+    m_window->cmdNext_Click();
+    QCOMPARE(m_window->txtResult[0]->toPlainText().count(QChar(0x00E9)), 1);
+    QCOMPARE(m_window->txtResult[0]->toPlainText(), profile(6));
+}
+
+void TestMainWindow::resultBoxEventsEmptyTheClipboard_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("change") << "change";
+    QTest::newRow("click") << "click";
+    QTest::newRow("mouse down") << "down";
+    QTest::newRow("mouse move") << "move";
+    QTest::newRow("mouse up") << "up";
+}
+
+void TestMainWindow::resultBoxEventsEmptyTheClipboard()
+{
+    QFETCH(QString, event);
+    typeName(QStringLiteral("john smith"));
+    m_window->cmdNext_Click();
+    ResultBox* box = m_window->txtResult[1];
+    QWidget* viewport = box->viewport();
+    const QPoint inside = viewport->rect().center();
+
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("copied"), QClipboard::Clipboard);
+    if (clipboard->supportsSelection())
+        clipboard->setText(QStringLiteral("selected"), QClipboard::Selection);
+    QCOMPARE(clipboard->text(QClipboard::Clipboard), QStringLiteral("copied"));
+
+    if (event == "change") {
+        m_window->txtName->setText(QStringLiteral("rhythm"));
+        m_window->cmdNext_Click();
+    } else if (event == "click") {
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, inside);
+    } else if (event == "down") {
+        QTest::mousePress(viewport, Qt::LeftButton, {}, inside);
+    } else if (event == "move") {
+        // Through the window, as the platform delivers a move without buttons.
+        QTest::mouseMove(m_window->windowHandle(), viewport->mapTo(m_window.get(), inside + QPoint(3, 1)));
+    } else {
+        QTest::mousePress(viewport, Qt::LeftButton, {}, inside);
+        clipboard->setText(QStringLiteral("copied"), QClipboard::Clipboard);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside);
+    }
+
+    QTRY_VERIFY(clipboard->text(QClipboard::Clipboard).isEmpty());
+    if (clipboard->supportsSelection())
+        QVERIFY(clipboard->text(QClipboard::Selection).isEmpty());
+}
+
+void TestMainWindow::tabOrderRunsThroughHiddenControls()
+{
+    const QList<QWidget*> expected = {m_window->cboMonth,     m_window->cboDate,      m_window->cboYear,
+                                      m_window->cmdOpen,      m_window->txtResult[0], m_window->txtResult[1],
+                                      m_window->txtResult[2], m_window->cmdBack,      m_window->txtName,
+                                      m_window->cmdNext};
+    QTest::keyClick(m_window->txtName, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_window->cmdNext);
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+        // Focus on the covered page does not bring it to the front.
+        QVERIFY(!m_window->resultsPageInFront());
+    }
+}
+
+void TestMainWindow::importButtonAnswersItsKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("focusOnButton");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
+    QTest::newRow("Alt+O from the name box") << int(Qt::Key_O) << int(Qt::AltModifier) << false;
+}
+
+void TestMainWindow::importButtonAnswersItsKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, focusOnButton);
+    QSignalSpy clicked(m_window->cmdOpen, &QPushButton::clicked);
+    if (focusOnButton)
+        m_window->cmdOpen->setFocus();
+    QWidget* target = QApplication::focusWidget();
+    QVERIFY(target);
+
+    QTest::keyClick(target, static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(modifiers));
+
+    QTRY_COMPARE(clicked.size(), 1);
+    QVERIFY(m_window->txtName->text().isEmpty()); // Alt+O typed nothing
+}
+
+void TestMainWindow::noCaptionIsClipped()
+{
+    typeName(QStringLiteral("john smith"));
+    m_window->cmdNext_Click();
+    const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
+    QVERIFY(labels.size() >= 18);
+    for (QLabel* label : labels) {
+        const QString name = label->objectName();
+        if (label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
+        } else {
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(name));
+            QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(name));
+        }
+        // A label sized to its text must still fit inside its frame.
+        QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(name));
+    }
+    for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
+        const int needed = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
+        QVERIFY2(needed < button->width() - 4, qPrintable(button->objectName()));
+    }
+}
+
+void TestMainWindow::hiddenControlsLieBelowTheClientArea()
+{
+    QWidget* client = m_window->centralWidget();
+    for (QWidget* hidden : {static_cast<QWidget*>(m_window->cmdOpen), static_cast<QWidget*>(m_window->fraBirthDay)}) {
+        QVERIFY(hidden->isVisible());
+        QVERIFY(hidden->isEnabled());
+        QVERIFY2(hidden->geometry().top() >= client->height(), qPrintable(hidden->objectName()));
+    }
+    // The client area keeps its designed size below the menu bar.
+    QCOMPARE(client->size(), QSize(603, 425));
+    QVERIFY(m_window->height() >= 425 + m_window->menuBar()->height());
+}
+
+void TestMainWindow::ampersandShownOnce()
+{
+    const QString caption = m_window->lblCobrand->text();
+    QCOMPARE(caption.count(QStringLiteral("&&")), 0);
+    QCOMPARE(caption.count('&'), 1);
+    QCOMPARE(caption.size(), 184); // 185 as written, with "&&"
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_frmMain.moc"
