@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config
-    # user interface
-    qt6-base-dev
+    # user interface; DejaVu Sans stands in for Verdana where it is missing
+    qt6-base-dev fonts-dejavu-core
     # engine tests, benchmarks and fuzzing
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     # real-window runs and screenshots
-    xvfb xauth xdotool x11-apps imagemagick
+    xvfb xauth xdotool x11-apps x11-utils imagemagick
 )
 
 missing=()

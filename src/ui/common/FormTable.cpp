@@ -53,19 +53,19 @@ QWidget* create(const ControlSpec& spec, QWidget* parent)
 
 void applyColours(QWidget* w, const ControlSpec& spec)
 {
+    // Only the roles the control itself draws with: a frame's colours would
+    // otherwise reach the buttons and boxes inside it.
+    const bool textBox = spec.kind == Kind::TextBox || spec.kind == Kind::MultiLineBox || spec.kind == Kind::ResultBox;
+    const bool button = spec.kind == Kind::Button;
     QPalette palette = w->palette();
-    if (spec.fore) {
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, *spec.fore);
-    }
-    if (spec.back) {
-        palette.setColor(QPalette::Window, *spec.back);
-        palette.setColor(QPalette::Base, *spec.back);
-    }
+    if (spec.fore)
+        palette.setColor(textBox ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText, *spec.fore);
+    if (spec.back)
+        palette.setColor(textBox ? QPalette::Base : QPalette::Window, *spec.back);
     w->setPalette(palette);
     // Controls that lie on top of each other must paint their own background,
     // or the covered one shows through.
-    w->setAutoFillBackground(spec.back.has_value() && !(spec.look & ControlSpec::Transparent));
+    w->setAutoFillBackground(spec.back.has_value() && !textBox && !(spec.look & ControlSpec::Transparent));
 }
 
 void applyCaption(QWidget* w, const ControlSpec& spec)
@@ -109,7 +109,10 @@ void applyCaption(QWidget* w, const ControlSpec& spec)
 void makeFlat(QWidget* w, Kind kind)
 {
     if (kind == Kind::TextBox) {
-        w->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(shadow); padding: 0 2px; }"));
+        const QPalette& p = w->palette();
+        w->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid %1; padding: 0 2px; background: %2; color: %3; }")
+                             .arg(p.color(QPalette::Shadow).name(), p.color(QPalette::Base).name(),
+                                  p.color(QPalette::Text).name()));
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setLineWidth(1);

@@ -1,6 +1,8 @@
 #include "ResultBox.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace velto {
 
@@ -12,6 +14,8 @@ ResultBox::ResultBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The scroll bar keeps the system's colours, not those of the page.
+    verticalScrollBar()->setPalette(QApplication::palette(verticalScrollBar()));
     // Moves without a pressed button reach the box only with tracking on.
     viewport()->setMouseTracking(true);
 }
