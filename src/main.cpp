@@ -1,5 +1,7 @@
 #include "Fonts.h"
-#include "frmMain.h"
+#include "Settings.h"
+#include "Shutdown.h"
+#include "Startup.h"
 
 #include <QApplication>
 
@@ -29,9 +31,13 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(velto::applicationName());
     velto::installFontSubstitutions();
 
-    auto* main = new velto::frmMain;
-    main->show();
-    return app.exec();
+    velto::StartUp();
+    // The event loop cannot be left before it runs: a second copy ends here.
+    const int status = velto::processEnding() ? 0 : app.exec();
+    // Windows unloaded on the way out are destroyed here, not leaked.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

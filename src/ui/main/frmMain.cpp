@@ -8,6 +8,8 @@
 #include "Resources.h"
 #include "ResultBox.h"
 #include "Twips.h"
+#include "WebPages.h"
+#include "frmAbout.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -208,6 +210,67 @@ void frmMain::buildMenus()
     mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     mnuMakeMoney->setEnabled(false); // nothing makes it available
     bar->addAction(mnuMakeMoney);
+
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
+    connect(Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
+    connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuOnline_Click()
+{
+    OpenVendorPage(QStringLiteral("help-web-page"));
+}
+
+void frmMain::mnuVisit_Click()
+{
+    OpenVendorPage(QStringLiteral("home-page"));
+}
+
+void frmMain::mnuUpdate_Click()
+{
+    OpenVendorPage(QStringLiteral("download-web-page"));
+}
+
+void frmMain::mnuAbout_Click()
+{
+    velto::mnuAbout_Click(this);
+}
+
+void frmMain::mnuDonate_Click()
+{
+    OpenVendorPage(QStringLiteral("donate"));
+}
+
+void frmMain::mnuMakeMoney_Click()
+{
+    OpenVendorPage(QStringLiteral("fully-branded"));
+}
+
+void frmMain::Label61_Click()
+{
+    OpenVendorPage(QStringLiteral("home-page"));
+}
+
+void frmMain::lblCobrand_Click()
+{
+    OpenVendorPage(QStringLiteral("co-brand"));
+}
+
+void frmMain::lblFullBrand_Click()
+{
+    OpenVendorPage(QStringLiteral("fully-branded"));
 }
 
 void frmMain::Form_Load()

@@ -37,6 +37,18 @@ public:
     void cmdNext_Click();
     void cmdBack_Click();
 
+    // Menu commands and links.
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
     // The page in front, as the user sees it.
     bool resultsPageInFront() const;
 

@@ -1,0 +1,92 @@
+#include "Startup.h"
+
+#include "InstanceLock.h"
+#include "LinkLabel.h"
+#include "MessageBox.h"
+#include "Random.h"
+#include "Settings.h"
+#include "Shutdown.h"
+#include "WebPages.h"
+#include "frmMain.h"
+
+namespace velto {
+
+namespace {
+
+const QString SettingsSection = QStringLiteral("Settings");
+const QString DurationSetting = QStringLiteral("Duration");
+constexpr qint64 ReminderDays = 15;
+
+std::int16_t coBrandNumber = 0;
+
+QString todayText()
+{
+    // ISO dates read back in any locale; short-date text does not.
+    return QDate::currentDate().toString(Qt::ISODate);
+}
+
+} // namespace
+
+frmMain* StartUp()
+{
+    // Held for the life of the process.
+    static InstanceLock lock;
+    // Without a usable runtime folder no copy can be detected; the user still
+    // gets a working program rather than none.
+    if (lock.acquire() == InstanceLock::Result::HeldByAnother) {
+        showMessage({nullptr, QStringLiteral("Application is already running"), QMessageBox::Information});
+        CloseAllWindows();
+        return nullptr;
+    }
+
+    randomize();
+    UpdateReminder();
+
+    auto* main = new frmMain;
+    registerWindow(main);
+    main->show();
+
+    CoBrand_Randomize(*main);
+    return main;
+}
+
+void UpdateReminder()
+{
+    const QString stored = readSetting(SettingsSection, DurationSetting);
+    if (stored.isEmpty()) {
+        writeSetting(SettingsSection, DurationSetting, todayText());
+        return;
+    }
+    const QDate last = QDate::fromString(stored, Qt::ISODate);
+    if (!last.isValid())
+        return; // unreadable: left as it is, no message
+    const qint64 days = QDate::currentDate().daysTo(last);
+    if (days > -ReminderDays && days < ReminderDays)
+        return;
+
+    const auto answer = showMessage({nullptr,
+                                     QStringLiteral("There maybe an update to this software available\r"
+                                                    "Do you want to check for an update?"),
+                                     QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes});
+    if (!writeSetting(SettingsSection, DurationSetting, todayText()))
+        return;
+    if (answer == QMessageBox::Yes)
+        OpenVendorPage(QStringLiteral("download-web-page"));
+}
+
+void CoBrand_Randomize(frmMain& main)
+{
+    coBrandNumber = static_cast<std::int16_t>(static_cast<int>(6 * rnd()) + 1);
+    if (coBrandNumber % 2 == 1)
+        main.lblCobrand->raise();
+    else
+        main.lblFullBrand->raise();
+}
+
+int intCoBrandRandomNumber()
+{
+    return coBrandNumber;
+}
+
+} // namespace velto

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# A second start while the program runs shows only "Application is already
+# running" and leaves with status 0; two starts at the same instant give one
+# program; a lock left by a killed process does not block the next start.
+# Usage: instances.sh <velto-arithmancy binary> [race rounds]
+binary=$1
+rounds=${2:-50}
+source "$(dirname "$0")/xvfb-session.sh"
+
+main_title='Velto Arithmancy v1.15'
+message_title='Velto Arithmancy'
+
+# 1. Second start while the first runs.
+"$binary" & first=$!; pids+=("$first")
+wait_window "$main_title" || fail "main window never mapped"
+settings=$XDG_CONFIG_HOME/velto-arithmancy/velto-arithmancy.conf
+[ -f "$settings" ] || fail "first start wrote no settings"
+before=$(stat -c '%Y %s %i' "$settings")
+"$binary" & second=$!; pids+=("$second")
+wait_window "$message_title" || fail "second start showed no message"
+[ "$(count_windows "$main_title")" -eq 1 ] || fail "second start showed a main window"
+xdotool search --onlyvisible --name "^$message_title\$" windowactivate --sync key Return 2>/dev/null ||
+    xdotool key Return
+wait "$second"; status=$?
+[ "$status" -eq 0 ] || fail "second start ended with $status"
+kill -0 "$first" 2>/dev/null || fail "first instance ended"
+[ "$(stat -c '%Y %s %i' "$settings")" = "$before" ] || fail "second start wrote settings"
+
+# 2. A lock left by a killed process.
+kill -9 "$first"; wait "$first" 2>/dev/null || true
+"$binary" & third=$!; pids+=("$third")
+wait_window "$main_title" || fail "a stale lock blocked the next start"
+kill "$third"; wait "$third" 2>/dev/null || true
+
+# 3. Two starts at the same instant, repeated.
+for ((round = 1; round <= rounds; round++)); do
+    "$binary" & a=$!
+    "$binary" & b=$!
+    pids+=("$a" "$b")
+    wait_window "$message_title" 20 || fail "round $round: no refusal shown"
+    wait_window "$main_title" 20 || fail "round $round: no main window"
+    sleep 0.2
+    mains=$(count_windows "$main_title")
+    [ "$mains" -eq 1 ] || fail "round $round: $mains main windows"
+    kill "$a" "$b" 2>/dev/null || true
+    wait "$a" "$b" 2>/dev/null || true
+    for ((i = 0; i < 50 && $(count_windows "$message_title") + $(count_windows "$main_title") > 0; i++)); do
+        sleep 0.1
+    done
+done
+echo "instances: second start refused, stale lock taken over, $rounds races with one winner each"

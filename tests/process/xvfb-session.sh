@@ -1,0 +1,39 @@
+# Sourced by the process-level tests: a private X server, settings and
+# runtime folders, and helpers to wait for windows. Needs Xvfb and xdotool.
+set -euo pipefail
+
+work=$(mktemp -d)
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: LANG=C.UTF-8
+unset WAYLAND_DISPLAY
+
+# -displayfd picks a free display number and tells it once the server is up.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 10 -u "$fd" display_number
+export DISPLAY=:$display_number
+
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Number of mapped windows whose title matches exactly.
+count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+
+# Waits up to $2 seconds (default 20) until a window titled $1 is mapped.
+wait_window() {
+    local limit=$(( ${2:-20} * 10 ))
+    for ((i = 0; i < limit; i++)); do
+        [ "$(count_windows "$1")" -gt 0 ] && return 0
+        sleep 0.1
+    done
+    return 1
+}

@@ -1,0 +1,267 @@
+#include "TestSupport.h"
+
+#include "LinkLabel.h"
+#include "Resources.h"
+#include "VendorHost.h"
+#include "frmAbout.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+using namespace velto;
+using velto::test::MessageRecorder;
+
+// Stands in for the browser: records every address handed to the desktop.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QStringList addresses;
+
+public slots:
+    void open(const QUrl& url) { addresses.append(url.toString(QUrl::FullyEncoded)); }
+};
+
+class TestAboutWindow : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { velto::test::isolateEnvironment(); }
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void cleanup();
+
+    void opensModalOverItsOwner();
+    void closingDestroysIt_data();
+    void closingDestroysIt();
+    void linksOpenTheirPage_data();
+    void linksOpenTheirPage();
+    void linksShowTheColourHand();
+    void fixedSizeCentredOnTheScreen();
+    void noCaptionIsClipped();
+
+private:
+    struct Opening {
+        QPointer<frmAbout> window; // null once mnuAbout_Click has returned: destroyed
+        bool opened = false;
+        bool leftOpen = false; // still shown when the steps ended
+    };
+
+    // Opens the window through its menu handler and runs `steps` on it once
+    // it is up and active. Closes it afterwards if the steps left it open, so
+    // a failed check cannot leave the test waiting in the modal loop.
+    Opening openAbout(const std::function<void(frmAbout*)>& steps);
+
+    std::unique_ptr<QWidget> m_owner;
+    QPushButton* m_ownerButton = nullptr;
+    UrlRecorder m_urls;
+};
+
+void TestAboutWindow::init()
+{
+    m_owner = std::make_unique<QWidget>();
+    m_owner->setObjectName(QStringLiteral("owner"));
+    m_owner->setGeometry(10, 10, 200, 150); // off centre, so centring over it would show
+    m_ownerButton = new QPushButton(QStringLiteral("Owner"), m_owner.get());
+    m_ownerButton->setGeometry(20, 20, 100, 30);
+    m_owner->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
+    m_urls.addresses.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_urls, "open");
+}
+
+void TestAboutWindow::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    m_owner.reset();
+}
+
+TestAboutWindow::Opening TestAboutWindow::openAbout(const std::function<void(frmAbout*)>& steps)
+{
+    Opening opening;
+    // Cancels the steps if the handler returned without running a modal loop.
+    const QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        auto* window = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        opening.window = window;
+        opening.opened = true;
+        // A transient window counts as active while its owner is, so
+        // qWaitForWindowActive() would not wait for the switch.
+        if (QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+            steps(window);
+        else
+            QTest::qFail("the About window never became active", __FILE__, __LINE__);
+        if (opening.window) {
+            opening.leftOpen = opening.window->isVisible();
+            if (opening.leftOpen)
+                opening.window->close();
+        }
+    });
+    mnuAbout_Click(m_owner.get());
+    return opening;
+}
+
+static QString vendorPage(const char* key)
+{
+    return QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=%2")
+        .arg(QLatin1String(VendorHost), QLatin1String(key));
+}
+
+void TestAboutWindow::opensModalOverItsOwner()
+{
+    QSignalSpy ownerClicks(m_ownerButton, &QPushButton::clicked);
+    const auto clickOwner = [this] {
+        // Through the platform, where a window blocked by a modal one loses the click.
+        QTest::mouseClick(m_owner->windowHandle(), Qt::LeftButton, {},
+                          m_ownerButton->mapTo(m_owner.get(), m_ownerButton->rect().center()));
+    };
+    bool ownerBlocked = false;
+    const Opening opening = openAbout([&](frmAbout* window) {
+        QCOMPARE(window->objectName(), QStringLiteral("frmAbout"));
+        QCOMPARE(window->parentWidget(), m_owner.get());
+        QCOMPARE(QApplication::activeModalWidget(), window);
+        QCOMPARE(QApplication::focusWidget(), window->cmdOK);
+        clickOwner();
+        ownerBlocked = ownerClicks.isEmpty();
+    });
+    QVERIFY(opening.opened);
+    QVERIFY(ownerBlocked);
+    QVERIFY(!opening.window);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // The owner takes input again.
+    clickOwner();
+    QTRY_COMPARE(ownerClicks.size(), 1);
+}
+
+void TestAboutWindow::closingDestroysIt_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK clicked") << "click";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Return") << "return";
+    QTest::newRow("Esc") << "esc";
+    QTest::newRow("close box") << "close";
+}
+
+void TestAboutWindow::closingDestroysIt()
+{
+    QFETCH(QString, how);
+    MessageRecorder messages;
+    const Opening opening = openAbout([&](frmAbout* window) {
+        // Keys go where the platform sends them: to the focused control.
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        if (how == "click")
+            QTest::mouseClick(window->cmdOK, Qt::LeftButton);
+        else if (how == "enter")
+            QTest::keyClick(focused, Qt::Key_Enter, Qt::KeypadModifier);
+        else if (how == "return")
+            QTest::keyClick(focused, Qt::Key_Return);
+        else if (how == "esc")
+            QTest::keyClick(focused, Qt::Key_Escape);
+        else
+            window->close();
+    });
+    QVERIFY(opening.opened);
+    QVERIFY(!opening.leftOpen);
+    QVERIFY(!opening.window);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(messages.messages.empty());
+    QVERIFY(m_urls.addresses.isEmpty());
+}
+
+void TestAboutWindow::linksOpenTheirPage_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("home page") << "lblHomePage" << vendorPage("home-page");
+    QTest::newRow("fully branded") << "lblCobrand" << vendorPage("fully-branded");
+}
+
+void TestAboutWindow::linksOpenTheirPage()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, address);
+    MessageRecorder messages;
+    const Opening opening = openAbout([&](frmAbout* window) {
+        auto* label = window->findChild<LinkLabel*>(link);
+        QVERIFY(label);
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        QCOMPARE(m_urls.addresses, QStringList{address});
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        QCOMPARE(m_urls.addresses, (QStringList{address, address}));
+        QVERIFY(window->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), window);
+    });
+    QVERIFY(opening.opened);
+    QVERIFY(opening.leftOpen);
+    QVERIFY(messages.messages.empty());
+}
+
+void TestAboutWindow::linksShowTheColourHand()
+{
+    frmAbout window;
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    const QImage colourHand = linkCursor(LinkCursor::Color).pixmap().toImage();
+    QVERIFY(colourHand != linkCursor(LinkCursor::Mono).pixmap().toImage());
+    for (const QLabel* link : {static_cast<QLabel*>(window.lblHomePage), static_cast<QLabel*>(window.lblCobrand)}) {
+        QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
+        QVERIFY2(link->cursor().pixmap().toImage() == colourHand, qPrintable(link->objectName()));
+    }
+    QCOMPARE(window.Label3->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestAboutWindow::fixedSizeCentredOnTheScreen()
+{
+    const Opening opening = openAbout([&](frmAbout* window) {
+        QCOMPARE(window->size(), QSize(471, 196));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                           | Qt::WindowContextHelpButtonHint)));
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        const QPoint screenCentre = window->screen()->availableGeometry().center();
+        const QPoint centre = window->frameGeometry().center();
+        QVERIFY2((centre - screenCentre).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("centre %1,%2").arg(centre.x()).arg(centre.y())));
+    });
+    QVERIFY(opening.opened);
+}
+
+void TestAboutWindow::noCaptionIsClipped()
+{
+    frmAbout window;
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 6);
+    for (const QLabel* label : labels) {
+        const QString name = label->objectName();
+        if (label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
+        } else {
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(name));
+            QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(name));
+        }
+        QVERIFY2(window.rect().contains(label->geometry()), qPrintable(name));
+    }
+    const int needed = window.cmdOK->fontMetrics().horizontalAdvance(window.cmdOK->text());
+    QVERIFY(needed < window.cmdOK->width() - 4);
+    QVERIFY(window.rect().contains(window.cmdOK->geometry()));
+}
+
+QTEST_MAIN(TestAboutWindow)
+#include "tst_frmAbout.moc"
