@@ -147,9 +147,6 @@ void frmAbout::showEvent(QShowEvent* event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    // Keys must reach this window, not the owner it blocks; not every
-    // platform activates a new window by itself.
-    //x
 }
 
 void mnuAbout_Click(QWidget* owner)

@@ -375,6 +375,13 @@ void TestMainWindow::hiddenControlsLieBelowTheClientArea()
         QVERIFY(hidden->isEnabled());
         QVERIFY2(hidden->geometry().top() >= client->height(), qPrintable(hidden->objectName()));
     }
+    // A fixed window with a close box only, titled and with the icon.
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Velto Arithmancy v1.15"));
+    QVERIFY(!m_window->windowIcon().isNull());
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     // The client area keeps its designed size below the menu bar.
     QCOMPARE(client->size(), QSize(603, 425));
     QVERIFY(m_window->height() >= 425 + m_window->menuBar()->height());
