@@ -6,7 +6,9 @@
 #include "Fonts.h"
 #include "MessageBox.h"
 
+#include <QDesktopServices>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 #include <vector>
@@ -40,6 +42,20 @@ public:
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
     std::vector<Message> messages;
+};
+
+// Stands in for the browser while it exists: records every address handed
+// to the desktop.
+class AddressRecorder : public QObject {
+    Q_OBJECT
+public:
+    AddressRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+    ~AddressRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    QStringList addresses;
+
+public slots:
+    void open(const QUrl& url) { addresses << url.toString(QUrl::FullyEncoded); }
 };
 
 } // namespace velto::test

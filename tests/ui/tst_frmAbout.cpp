@@ -19,16 +19,6 @@
 using namespace velto;
 using velto::test::MessageRecorder;
 
-// Stands in for the browser: records every address handed to the desktop.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QStringList addresses;
-
-public slots:
-    void open(const QUrl& url) { addresses.append(url.toString(QUrl::FullyEncoded)); }
-};
-
 class TestAboutWindow : public QObject {
     Q_OBJECT
 
@@ -62,7 +52,7 @@ private:
 
     std::unique_ptr<QWidget> m_owner;
     QPushButton* m_ownerButton = nullptr;
-    UrlRecorder m_urls;
+    std::unique_ptr<velto::test::AddressRecorder> m_urls;
 };
 
 void TestAboutWindow::init()
@@ -74,13 +64,12 @@ void TestAboutWindow::init()
     m_ownerButton->setGeometry(20, 20, 100, 30);
     m_owner->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
-    m_urls.addresses.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_urls, "open");
+    m_urls = std::make_unique<velto::test::AddressRecorder>();
 }
 
 void TestAboutWindow::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    m_urls.reset();
     m_owner.reset();
 }
 
@@ -176,7 +165,7 @@ void TestAboutWindow::closingDestroysIt()
     QVERIFY(!opening.window);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(messages.messages.empty());
-    QVERIFY(m_urls.addresses.isEmpty());
+    QVERIFY(m_urls->addresses.isEmpty());
 }
 
 void TestAboutWindow::linksOpenTheirPage_data()
@@ -196,9 +185,9 @@ void TestAboutWindow::linksOpenTheirPage()
         auto* label = window->findChild<LinkLabel*>(link);
         QVERIFY(label);
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-        QCOMPARE(m_urls.addresses, QStringList{address});
+        QCOMPARE(m_urls->addresses, QStringList{address});
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-        QCOMPARE(m_urls.addresses, (QStringList{address, address}));
+        QCOMPARE(m_urls->addresses, (QStringList{address, address}));
         QVERIFY(window->isVisible());
         QCOMPARE(QApplication::activeModalWidget(), window);
     });

@@ -17,18 +17,8 @@
 #include <memory>
 
 using namespace velto;
+using velto::test::AddressRecorder;
 using velto::test::MessageRecorder;
-
-// Records every address handed to the desktop.
-class AddressRecorder : public QObject {
-    Q_OBJECT
-public:
-    AddressRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~AddressRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-    QStringList addresses;
-public slots:
-    void open(const QUrl& url) { addresses << url.toString(QUrl::FullyEncoded); }
-};
 
 // A window whose unload handling calls CloseAllWindows again, as the exit
 // screen's does.
