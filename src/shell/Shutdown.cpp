@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace velto {
@@ -39,17 +40,23 @@ void CloseAllWindows()
         return;
     s.running = true;
 
-    // A window's unload handling may register or close others: walk a copy
-    // and skip what is gone already.
-    const std::vector<QPointer<QWidget>> windows = s.windows;
-    for (const QPointer<QWidget>& window : windows) {
-        if (window.isNull())
-            continue;
-        window->close();
-        // Destroyed once control returns to the event loop, never under the
-        // handler that may still be running on it.
-        if (!window.isNull())
-            window->deleteLater();
+    // A window's unload handling may open or close others: walk copies of
+    // the list until a pass meets no window that is still to be unloaded.
+    std::vector<QWidget*> unloaded;
+    for (bool again = true; again;) {
+        again = false;
+        const std::vector<QPointer<QWidget>> windows = s.windows;
+        for (const QPointer<QWidget>& window : windows) {
+            if (window.isNull() || std::find(unloaded.begin(), unloaded.end(), window.data()) != unloaded.end())
+                continue;
+            again = true;
+            unloaded.push_back(window.data());
+            window->close();
+            // Destroyed once control returns to the event loop, never under
+            // the handler that may still be running on it.
+            if (!window.isNull())
+                window->deleteLater();
+        }
     }
 
     s.running = false;
@@ -58,6 +65,11 @@ void CloseAllWindows()
         s.endHandler();
     else
         QCoreApplication::exit(0);
+}
+
+bool closingAllWindows()
+{
+    return state().running || state().ended;
 }
 
 bool processEnding()

@@ -15,6 +15,10 @@ void registerWindow(QWidget* window);
 // it returns at once and the first run ends the process, once.
 void CloseAllWindows();
 
+// Whether CloseAllWindows is running or has run: windows that would open
+// another on unload do not while the program ends.
+bool closingAllWindows();
+
 // Whether CloseAllWindows has run: before the event loop starts, main leaves
 // with 0 when this is set.
 bool processEnding();

@@ -6,12 +6,12 @@
 #include "Twips.h"
 #include "VendorHost.h"
 #include "WebPages.h"
+#include "WindowPlacement.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <vector>
 
@@ -142,11 +142,7 @@ void frmAbout::showEvent(QShowEvent* event)
 {
     // Centred on the screen, not over the owner as a dialog is by default.
     QDialog::showEvent(event);
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void mnuAbout_Click(QWidget* owner)

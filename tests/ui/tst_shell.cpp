@@ -5,6 +5,7 @@
 #include "Settings.h"
 #include "Shutdown.h"
 #include "Startup.h"
+#include "frmExitScreen.h"
 #include "frmMain.h"
 
 #include <QAction>
@@ -152,6 +153,9 @@ void TestShell::exitUnloadsTheMainWindow()
     QPointer<frmMain> window = m_window.release();
     window->mnuExit->trigger();
     QTRY_VERIFY(window.isNull());
+    // What follows is the exit screen's business; it is there, and goes.
+    QVERIFY(frmExitScreen::loaded() && frmExitScreen::loaded()->isVisible());
+    delete frmExitScreen::loaded();
 }
 
 void TestShell::reminderByDaysBetween_data()

@@ -5,6 +5,7 @@
 #include "ResultBox.h"
 #include "Twips.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,8 @@ QWidget* create(const ControlSpec& spec, QWidget* parent)
         button->setAutoDefault(true);
         return button;
     }
+    case Kind::CheckBox:
+        return new QCheckBox(parent);
     case Kind::TextBox:
         return new QLineEdit(parent);
     case Kind::MultiLineBox: {
@@ -90,7 +93,8 @@ void applyCaption(QWidget* w, const ControlSpec& spec)
         break;
     }
     case Kind::Button:
-        static_cast<QPushButton*>(w)->setText(spec.caption);
+    case Kind::CheckBox:
+        static_cast<QAbstractButton*>(w)->setText(spec.caption);
         break;
     case Kind::TextBox:
         static_cast<QLineEdit*>(w)->setText(spec.caption);
@@ -101,6 +105,21 @@ void applyCaption(QWidget* w, const ControlSpec& spec)
         break;
     case Kind::ComboList:
         break;
+    }
+}
+
+// Takes the size the caption needs. Where a stand-in font is wider than the
+// designed one and the caption would run past its container's edge, the
+// letters are set a little closer, so that the caption stays whole.
+void sizeToText(QWidget* w, const QWidget* container)
+{
+    w->resize(w->sizeHint());
+    const int room = container->width() - w->x() - 1;
+    for (int spacing = 99; w->width() > room && spacing >= 90; --spacing) {
+        QFont font = w->font();
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        w->setFont(font);
+        w->resize(w->sizeHint());
     }
 }
 
@@ -139,7 +158,7 @@ void FormTable::build(QWidget* client, std::span<const ControlSpec> table)
         applyCaption(w, spec);
         w->setGeometry(twips(spec.left), twips(spec.top), twips(spec.width), twips(spec.height));
         if (spec.look & ControlSpec::AutoSize)
-            w->resize(w->sizeHint());
+            sizeToText(w, parent);
         if (spec.look & ControlSpec::FlatBorder)
             makeFlat(w, spec.kind);
         if (takesFocus(spec.kind))

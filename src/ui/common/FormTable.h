@@ -15,7 +15,7 @@ namespace velto {
 // One row of a window's design table: what a control is, where it sits (in
 // twips, relative to its container) and how it looks.
 struct ControlSpec {
-    enum class Kind { Label, LinkLabel, Frame, Button, TextBox, MultiLineBox, ResultBox, ComboList };
+    enum class Kind { Label, LinkLabel, Frame, Button, CheckBox, TextBox, MultiLineBox, ResultBox, ComboList };
 
     enum Look : unsigned {
         Plain = 0,

@@ -8,10 +8,14 @@
 #include "Resources.h"
 #include "ResultBox.h"
 #include "Twips.h"
+#include "Shutdown.h"
 #include "WebPages.h"
+#include "WindowPlacement.h"
 #include "frmAbout.h"
+#include "frmExitScreen.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -20,7 +24,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 namespace velto {
 
@@ -431,17 +434,27 @@ void frmMain::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept(); // never cancelled
+}
+
+void frmMain::Form_Unload()
+{
+    // Every way of closing the main window leads to the exit screen, unless
+    // the program is already ending.
+    if (!closingAllWindows())
+        frmExitScreen::load()->showModeless();
+}
+
 void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 } // namespace velto

@@ -88,11 +88,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
     void buildMenus();
     void Form_Load();
+    void Form_Unload();
     bool ValidateName();
     // Returns the character the name box receives for a typed one.
     static QChar txtName_KeyPress(QChar key);

@@ -1,0 +1,316 @@
+#include "frmExitScreen.h"
+
+#include "DesignFrame.h"
+#include "Fonts.h"
+#include "LinkLabel.h"
+#include "MessageBox.h"
+#include "Random.h"
+#include "Resources.h"
+#include "Shutdown.h"
+#include "TellAFriend.h"
+#include "Twips.h"
+#include "VendorHost.h"
+#include "WebPages.h"
+#include "WindowPlacement.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace velto {
+
+namespace {
+
+using Kind = ControlSpec::Kind;
+using enum ControlSpec::Look;
+
+const QColor White(255, 255, 255);
+const QColor Navy(0, 0, 128);
+const QColor CheckBlue(0, 0, 192);
+const QColor Yellow(255, 255, 0);
+
+constexpr int ClientWidth = 11115;
+constexpr int ClientHeight = 4725;
+const QString Title = QStringLiteral("Velto Arithmancy v1.15");
+
+QPointer<frmExitScreen>& instance()
+{
+    static QPointer<frmExitScreen> exitScreen;
+    return exitScreen;
+}
+
+QFont verdana(double pt, bool bold = false, bool underline = false)
+{
+    return designFont(Face::Verdana, pt, bold, underline);
+}
+
+std::vector<ControlSpec> designTable()
+{
+    const QFont boxFont = designFont(Face::MsSansSerif, 8.25);
+    const QFont frameFont = verdana(9.75, true);
+    const std::optional<QColor> none;
+
+    // clang-format off
+    return {
+    // name                    kind              container left  top   width height caption                                   fore       back   font                                   look                         tab
+    {"picExitScreenIcon",      Kind::Label,      nullptr,   360,  120,  540,  540, {},                                       none,      none,  boxFont,                               Transparent,                  2},
+    {"lblExitScreenCaption",   Kind::Label,      nullptr,  1080,  240,    0,    0, Title,                                    none,      none,  designFont(Face::MsSansSerif, 18),     AutoSize | Transparent,       6},
+    {"Label2",                 Kind::Label,      nullptr,   120,  840, 6975, 1095, {},                                       none,      none,  verdana(9.75, true),                   WordWrap | Transparent,       7},
+    {"Check1",                 Kind::CheckBox,   nullptr,    30, 2040, 7185,  555, QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(VendorHost)),
+                                                                                                                                  CheckBlue, none,  verdana(14.25),                        Transparent,                  1},
+    {"cmdClose",               Kind::Button,     nullptr,  6000, 2760, 1245,  375, "E&xit",                                  none,      none,  boxFont,                               Plain,                        0},
+    {"Frame2",                 Kind::Frame,      nullptr,   120, 3240, 7065, 1455, "Refer A Friend",                         White,     Navy,  frameFont,                             ThreeDBorder,                 8},
+    {"txtName",                Kind::TextBox,    "Frame2",   85,  360, 3375,  285, "Your Name",                              none,      none,  boxFont,                               Plain,                        9},
+    {"cmdSubmit",              Kind::Button,     "Frame2", 1920, 1080, 3375,  285, "Refer A Friend &Now",                    none,      none,  verdana(8.25, true),                   Plain,                       10},
+    {"txtEmail",               Kind::TextBox,    "Frame2", 3600,  360, 3375,  285, "Your Email Address",                     none,      none,  boxFont,                               Plain,                       11},
+    {"txtFriendEmail",         Kind::TextBox,    "Frame2", 3600,  720, 3375,  285, "Friend's Email Address",                 none,      none,  boxFont,                               Plain,                       12},
+    {"txtFriendName",          Kind::TextBox,    "Frame2",   85,  720, 3375,  285, "Friend's Name",                          none,      none,  boxFont,                               Plain,                       13},
+    // Lies below the frame's lower edge, so the frame clips it from view.
+    {"txtMessage",             Kind::MultiLineBox, "Frame2", 4800, 3600, 1815, 495, "Your Message\n",                       none,      none,  boxFont,                               Plain,                       14},
+    {"Frame6",                 Kind::Frame,      nullptr,  7320,  120, 3735, 4575, "Download Brimwell Softwares",            White,     Navy,  frameFont,                             ThreeDBorder,                15},
+    {"Label3",                 Kind::Label,      "Frame6",  120,  360, 3495, 3855, resourceText("exit-other-programs.txt"),  White,     none,  verdana(9),                            WordWrap | Transparent,      16},
+    {"lblGoToHome",            Kind::LinkLabel,  "Frame6",   75, 4250,    0,    0, "Click Here To Visit Brimwell Softwares", Yellow,    none,  verdana(9, true, true),                AutoSize | Transparent,      17},
+    };
+    // clang-format on
+}
+
+// Box texts are held with CR LF line breaks; the edit control keeps LF.
+QString toProgramText(QString text)
+{
+    return text.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString toBoxText(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+frmExitScreen* frmExitScreen::load()
+{
+    if (instance().isNull()) {
+        instance() = new frmExitScreen;
+        registerWindow(instance());
+    }
+    return instance();
+}
+
+frmExitScreen* frmExitScreen::loaded()
+{
+    return instance();
+}
+
+frmExitScreen::frmExitScreen()
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmExitScreen"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    buildControls();
+    Form_Load();
+}
+
+void frmExitScreen::buildControls()
+{
+    m_form.build(this, designTable());
+    picExitScreenIcon = m_form.get<QLabel>(QStringLiteral("picExitScreenIcon"));
+    lblExitScreenCaption = m_form.get<QLabel>(QStringLiteral("lblExitScreenCaption"));
+    Label2 = m_form.get<QLabel>(QStringLiteral("Label2"));
+    Check1 = m_form.get<QCheckBox>(QStringLiteral("Check1"));
+    cmdClose = m_form.get<QPushButton>(QStringLiteral("cmdClose"));
+    Frame2 = m_form.get<DesignFrame>(QStringLiteral("Frame2"));
+    txtName = m_form.get<QLineEdit>(QStringLiteral("txtName"));
+    cmdSubmit = m_form.get<QPushButton>(QStringLiteral("cmdSubmit"));
+    txtEmail = m_form.get<QLineEdit>(QStringLiteral("txtEmail"));
+    txtFriendEmail = m_form.get<QLineEdit>(QStringLiteral("txtFriendEmail"));
+    txtFriendName = m_form.get<QLineEdit>(QStringLiteral("txtFriendName"));
+    txtMessage = m_form.get<QPlainTextEdit>(QStringLiteral("txtMessage"));
+    Frame6 = m_form.get<DesignFrame>(QStringLiteral("Frame6"));
+    Label3 = m_form.get<QLabel>(QStringLiteral("Label3"));
+    lblGoToHome = m_form.get<LinkLabel>(QStringLiteral("lblGoToHome"));
+    m_textBoxes = {txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage};
+
+    picExitScreenIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Check1->setCursor(linkCursor(LinkCursor::Mono));
+    lblGoToHome->setCursor(linkCursor(LinkCursor::Mono));
+
+    connect(cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
+    connect(Check1, &QCheckBox::clicked, this, &frmExitScreen::Check1_Click);
+    connect(lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);
+    for (QWidget* box : m_textBoxes)
+        box->installEventFilter(this);
+}
+
+void frmExitScreen::Form_Load()
+{
+    setWindowTitle(Title);
+    lblExitScreenCaption->setText(Title);
+    lblExitScreenCaption->resize(lblExitScreenCaption->sizeHint());
+    setWindowIcon(applicationIcon());
+    picExitScreenIcon->setPixmap(applicationIcon().pixmap(32, 32));
+
+    randomize();
+    const int appeal = std::min(static_cast<int>(rnd() * 4), 3);
+    Label2->setText(resourceText(QStringLiteral("exit-appeal-%1.txt").arg(appeal)));
+
+    // Keeps itself above other windows; setting the flag while hidden does
+    // not show the window.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+void frmExitScreen::showModeless()
+{
+    if (!isVisible())
+        centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+    cmdClose->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void frmExitScreen::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: the unload is never cancelled, and ends the program.
+    event->accept();
+    CloseAllWindows();
+}
+
+void frmExitScreen::cmdClose_Click()
+{
+    CloseAllWindows();
+}
+
+void frmExitScreen::Check1_Click()
+{
+    if (Check1->checkState() != Qt::Checked)
+        return;
+    Check1->setCheckState(Qt::Unchecked);
+    OpenVendorPage(QStringLiteral("home-page"));
+}
+
+void frmExitScreen::lblGoToHome_Click()
+{
+    OpenVendorPage(QStringLiteral("brimwellsoftwares"));
+}
+
+QString frmExitScreen::placeholderOf(const QWidget* box) const
+{
+    if (box == txtName)
+        return QStringLiteral("Your Name");
+    if (box == txtEmail)
+        return QStringLiteral("Your Email Address");
+    if (box == txtFriendName)
+        return QStringLiteral("Friend's Name");
+    if (box == txtFriendEmail)
+        return QStringLiteral("Friend's Email Address");
+    return QStringLiteral("Your Message");
+}
+
+QString frmExitScreen::boxText(const QWidget* box) const
+{
+    if (box == txtMessage)
+        return toProgramText(txtMessage->toPlainText());
+    return static_cast<const QLineEdit*>(box)->text();
+}
+
+void frmExitScreen::setBoxText(QWidget* box, const QString& text)
+{
+    if (box == txtMessage)
+        txtMessage->setPlainText(toBoxText(text));
+    else
+        static_cast<QLineEdit*>(box)->setText(text);
+}
+
+void frmExitScreen::textBox_GotFocus(QWidget* box)
+{
+    if (trimSpaces(boxText(box)) == placeholderOf(box))
+        setBoxText(box, QString());
+}
+
+void frmExitScreen::textBox_LostFocus(QWidget* box)
+{
+    if (trimSpaces(boxText(box)).isEmpty())
+        setBoxText(box, placeholderOf(box));
+}
+
+bool frmExitScreen::emailBox_KeyPress(QWidget* box, const QString& text)
+{
+    if (text != u" ")
+        return true;
+    showMessage({this, QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical});
+    box->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Only focus moving between this window's controls counts, not a
+        // message box or another program taking the activation.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        if (event->type() == QEvent::FocusIn)
+            textBox_GotFocus(box);
+        else
+            textBox_LostFocus(box);
+        break;
+    }
+    case QEvent::KeyPress:
+        if ((box == txtEmail || box == txtFriendEmail)
+            && !emailBox_KeyPress(box, static_cast<QKeyEvent*>(event)->text()))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmExitScreen::cmdSubmit_Click()
+{
+    TellAFriendRequest& request = tellAFriendRequest();
+    const QString email = trimSpaces(boxText(txtEmail));
+    const QString friendEmail = trimSpaces(boxText(txtFriendEmail));
+    request.SenderName = trimSpaces(boxText(txtName));
+    request.SenderEmail = email;
+    request.MessageText = trimSpaces(boxText(txtMessage));
+    request.FriendName = trimSpaces(boxText(txtFriendName));
+    request.FriendEmail = friendEmail;
+
+    if (email == friendEmail) {
+        showMessage({this, QStringLiteral("Please Enter Distinct Email Addresses"), QMessageBox::Critical});
+        return;
+    }
+    if (!email.contains(u'@') || !friendEmail.contains(u'@') || !email.contains(u'.')
+        || !friendEmail.contains(u'.')) {
+        showMessage({this, QStringLiteral("Please Enter Proper Email Address"), QMessageBox::Critical});
+        return;
+    }
+    SendTellAFriend(this);
+}
+
+void frmExitScreen::paintEvent(QPaintEvent* event)
+{
+    // The white background is painted rather than set in the palette, which
+    // would reach the buttons.
+    QPainter(this).fillRect(rect(), Qt::white);
+    QWidget::paintEvent(event);
+}
+
+} // namespace velto

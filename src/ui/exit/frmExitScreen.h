@@ -1,0 +1,80 @@
+#pragma once
+
+// The exit screen: the last window of a run, shown when the main window
+// closes. It carries a support appeal, links to the vendor's site and the
+// refer-a-friend form, and keeps itself above other windows. Closing it ends
+// the program. The saved reading import loads it early, hidden.
+
+#include "FormTable.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velto {
+
+class DesignFrame;
+class LinkLabel;
+
+class frmExitScreen : public QWidget {
+    Q_OBJECT
+public:
+    // The loaded exit screen, loading it first (hidden) if it is not.
+    static frmExitScreen* load();
+    // The loaded exit screen, or nullptr.
+    static frmExitScreen* loaded();
+
+    // Shows the window modeless, activated, focus on its first control.
+    void showModeless();
+
+    QLabel* picExitScreenIcon = nullptr;
+    QLabel* lblExitScreenCaption = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QPushButton* cmdClose = nullptr;
+    DesignFrame* Frame2 = nullptr;
+    QLineEdit* txtName = nullptr;
+    QPushButton* cmdSubmit = nullptr;
+    QLineEdit* txtEmail = nullptr;
+    QLineEdit* txtFriendEmail = nullptr;
+    QLineEdit* txtFriendName = nullptr;
+    QPlainTextEdit* txtMessage = nullptr;
+    DesignFrame* Frame6 = nullptr;
+    QLabel* Label3 = nullptr;
+    LinkLabel* lblGoToHome = nullptr;
+
+    // The text of a box as the program holds it (line breaks as CR LF).
+    QString boxText(const QWidget* box) const;
+    void setBoxText(QWidget* box, const QString& text);
+
+    void cmdSubmit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    frmExitScreen();
+    void buildControls();
+    void Form_Load();
+    void cmdClose_Click();
+    void Check1_Click();
+    void lblGoToHome_Click();
+    void textBox_GotFocus(QWidget* box);
+    void textBox_LostFocus(QWidget* box);
+    // Returns false when the key is refused.
+    bool emailBox_KeyPress(QWidget* box, const QString& text);
+    QString placeholderOf(const QWidget* box) const;
+
+    FormTable m_form;
+    std::array<QWidget*, 5> m_textBoxes{};
+};
+
+} // namespace velto

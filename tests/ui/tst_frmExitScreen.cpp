@@ -1,0 +1,455 @@
+#include "TestSupport.h"
+
+#include "DesignFrame.h"
+#include "LinkLabel.h"
+#include "Shutdown.h"
+#include "TellAFriend.h"
+#include "VendorHost.h"
+#include "frmExitScreen.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QUrlQuery>
+
+using namespace velto;
+using velto::test::AddressRecorder;
+using velto::test::MessageRecorder;
+
+class TestExitScreen : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { velto::test::isolateEnvironment(); }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void loadSetsCaptionIconAppealAndTopmost();
+    void loadingHiddenShowsNothing();
+    void everyAppealTextOccurs();
+    void closingTheMainWindowShowsIt_data();
+    void closingTheMainWindowShowsIt();
+    void exitAndCloseBoxEndTheProgramOnce_data();
+    void exitAndCloseBoxEndTheProgramOnce();
+
+    void placeholderOnFocus_data();
+    void placeholderOnFocus();
+    void messageBoxKeepsItsLineBreakOnFirstFocus();
+    void activationChangesLeavePlaceholdersAlone();
+    void spaceIsRefusedInEmailBoxesOnly_data();
+    void spaceIsRefusedInEmailBoxesOnly();
+    void checkBoxOpensHomePageAndUnchecks();
+    void homeLinkOpensItsPage();
+
+    void submissionChecksInOrder_data();
+    void submissionChecksInOrder();
+    void requestAddressForPlainValues();
+    void requestValuesArriveExactlyAsTyped_data();
+    void requestValuesArriveExactlyAsTyped();
+
+private:
+    frmExitScreen* shown();
+    void fill(const QString& name, const QString& email, const QString& message, const QString& friendName,
+              const QString& friendEmail);
+    static QString appeal(int index);
+
+    int m_ends = 0;
+};
+
+void TestExitScreen::initTestCase()
+{
+    installFontSubstitutions();
+    setProcessEndHandler([this] { ++m_ends; });
+}
+
+void TestExitScreen::init()
+{
+    resetShutdown();
+    m_ends = 0;
+    tellAFriendRequest() = {};
+}
+
+void TestExitScreen::cleanup()
+{
+    delete frmExitScreen::loaded();
+    QVERIFY(!frmExitScreen::loaded());
+}
+
+QString TestExitScreen::appeal(int index)
+{
+    QFile file(QStringLiteral(":/text/exit-appeal-%1.txt").arg(index));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+frmExitScreen* TestExitScreen::shown()
+{
+    frmExitScreen* screen = frmExitScreen::load();
+    screen->showModeless();
+    if (!QTest::qWaitForWindowActive(screen))
+        qWarning("exit screen not active");
+    return screen;
+}
+
+void TestExitScreen::fill(const QString& name, const QString& email, const QString& message,
+                          const QString& friendName, const QString& friendEmail)
+{
+    frmExitScreen* s = frmExitScreen::loaded();
+    s->setBoxText(s->txtName, name);
+    s->setBoxText(s->txtEmail, email);
+    s->setBoxText(s->txtMessage, message);
+    s->setBoxText(s->txtFriendName, friendName);
+    s->setBoxText(s->txtFriendEmail, friendEmail);
+}
+
+void TestExitScreen::loadSetsCaptionIconAppealAndTopmost()
+{
+    frmExitScreen* s = shown();
+    QCOMPARE(s->windowTitle(), QStringLiteral("Velto Arithmancy v1.15"));
+    QCOMPARE(s->lblExitScreenCaption->text(), QStringLiteral("Velto Arithmancy v1.15"));
+    QVERIFY(!s->windowIcon().isNull());
+    QVERIFY(!s->picExitScreenIcon->pixmap().isNull());
+    QVERIFY(s->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!(s->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    const QStringList appeals = {appeal(0), appeal(1), appeal(2), appeal(3)};
+    QVERIFY(appeals.contains(s->Label2->text()));
+    QCOMPARE(s->size(), QSize(741, 315));
+    QVERIFY(s->cmdClose->hasFocus());
+    QCOMPARE(s->Check1->text(), QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(VendorHost)));
+    // The message box lies below the frame's edge: present, but out of sight.
+    QVERIFY(s->txtMessage->y() >= s->Frame2->height());
+    QCOMPARE(s->boxText(s->txtMessage), QStringLiteral("Your Message\r\n"));
+    // Nothing clipped, the link at the frame's edge included.
+    for (QLabel* label : s->findChildren<QLabel*>()) {
+        QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(label->objectName()));
+        if (label->wordWrap())
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+    }
+}
+
+void TestExitScreen::loadingHiddenShowsNothing()
+{
+    frmExitScreen* s = frmExitScreen::load();
+    QVERIFY(!s->isVisible());
+    QVERIFY(!s->testAttribute(Qt::WA_WState_Created) || !s->windowHandle() || !s->windowHandle()->isVisible());
+    QCOMPARE(frmExitScreen::load(), s); // loaded once
+    QVERIFY(!s->Label2->text().isEmpty());
+}
+
+void TestExitScreen::everyAppealTextOccurs()
+{
+    QSet<QString> seen;
+    for (int load = 0; load < 200 && seen.size() < 4; ++load) {
+        seen.insert(frmExitScreen::load()->Label2->text());
+        delete frmExitScreen::loaded();
+    }
+    QCOMPARE(seen.size(), 4);
+}
+
+void TestExitScreen::closingTheMainWindowShowsIt_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Exit command") << true;
+}
+
+void TestExitScreen::closingTheMainWindowShowsIt()
+{
+    QFETCH(bool, byMenu);
+    QPointer<frmMain> main = new frmMain;
+    registerWindow(main);
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    if (byMenu)
+        main->mnuExit->trigger();
+    else
+        main->close();
+
+    QTRY_VERIFY(main.isNull());
+    frmExitScreen* s = frmExitScreen::loaded();
+    QVERIFY(s);
+    QVERIFY(s->isVisible());
+    QTRY_VERIFY(s->cmdClose->hasFocus());
+    QCOMPARE(m_ends, 0); // the program keeps running
+}
+
+void TestExitScreen::exitAndCloseBoxEndTheProgramOnce_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit clicked") << "click";
+    QTest::newRow("Alt+X") << "alt-x";
+    QTest::newRow("close box") << "close";
+}
+
+void TestExitScreen::exitAndCloseBoxEndTheProgramOnce()
+{
+    QFETCH(QString, how);
+    MessageRecorder messages;
+    QPointer<frmExitScreen> s = shown();
+    if (how == "click")
+        QTest::mouseClick(s->cmdClose, Qt::LeftButton);
+    else if (how == "alt-x")
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
+    else
+        s->close();
+    QTRY_COMPARE(m_ends, 1);
+    QVERIFY(messages.messages.empty());
+    QTRY_VERIFY(s.isNull());
+}
+
+void TestExitScreen::placeholderOnFocus_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("afterFocus");
+    QTest::addColumn<QString>("afterLeaving");
+
+    QTest::newRow("placeholder clears") << "txtName" << "Your Name" << "" << "Your Name";
+    QTest::newRow("with spaces around") << "txtName" << "  Your Name " << "" << "Your Name";
+    QTest::newRow("other letter case stays") << "txtName" << "your name" << "your name" << "your name";
+    QTest::newRow("tab is not a space") << "txtName" << "\tYour Name" << "\tYour Name" << "\tYour Name";
+    QTest::newRow("spaces only restore") << "txtFriendName" << "   " << "   " << "Friend's Name";
+    QTest::newRow("text keeps its spaces") << "txtFriendName" << " Bob " << " Bob " << " Bob ";
+    QTest::newRow("e-mail placeholder") << "txtEmail" << "Your Email Address" << "" << "Your Email Address";
+    QTest::newRow("friend e-mail placeholder")
+        << "txtFriendEmail" << "Friend's Email Address" << "" << "Friend's Email Address";
+    QTest::newRow("message emptied and left") << "txtMessage" << "" << "" << "Your Message";
+    QTest::newRow("bare message placeholder") << "txtMessage" << "Your Message" << "" << "Your Message";
+}
+
+void TestExitScreen::placeholderOnFocus()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(QString, afterFocus);
+    QFETCH(QString, afterLeaving);
+    frmExitScreen* s = shown();
+    auto* target = s->findChild<QWidget*>(box);
+    QVERIFY(target);
+    s->setBoxText(target, before);
+
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(s->boxText(target), afterFocus);
+    s->cmdSubmit->setFocus(Qt::TabFocusReason);
+    QCOMPARE(s->boxText(target), afterLeaving);
+}
+
+void TestExitScreen::messageBoxKeepsItsLineBreakOnFirstFocus()
+{
+    frmExitScreen* s = shown();
+    // Tab walks the form in its designed order, down to the hidden box.
+    for (QWidget* next : {static_cast<QWidget*>(s->Check1), static_cast<QWidget*>(s->txtName),
+                          static_cast<QWidget*>(s->cmdSubmit), static_cast<QWidget*>(s->txtEmail),
+                          static_cast<QWidget*>(s->txtFriendEmail), static_cast<QWidget*>(s->txtFriendName),
+                          static_cast<QWidget*>(s->txtMessage)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QCOMPARE(s->boxText(s->txtMessage), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(s->boxText(s->txtName), QStringLiteral("Your Name")); // left empty: restored
+}
+
+void TestExitScreen::activationChangesLeavePlaceholdersAlone()
+{
+    frmExitScreen* s = shown();
+    s->txtName->setFocus(Qt::TabFocusReason);
+    s->setBoxText(s->txtName, QString());
+    // A message box or another program taking the activation is no move
+    // between this window's controls.
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(s->txtName, &out);
+    QCOMPARE(s->txtName->text(), QString());
+    s->setBoxText(s->txtName, QStringLiteral("Your Name"));
+    QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(s->txtName, &in);
+    QCOMPARE(s->txtName->text(), QStringLiteral("Your Name"));
+}
+
+void TestExitScreen::spaceIsRefusedInEmailBoxesOnly_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("your e-mail") << "txtEmail" << true;
+    QTest::newRow("friend's e-mail") << "txtFriendEmail" << true;
+    QTest::newRow("your name") << "txtName" << false;
+    QTest::newRow("friend's name") << "txtFriendName" << false;
+    QTest::newRow("message") << "txtMessage" << false;
+}
+
+void TestExitScreen::spaceIsRefusedInEmailBoxesOnly()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, refused);
+    frmExitScreen* s = shown();
+    auto* target = s->findChild<QWidget*>(box);
+    target->setFocus(Qt::TabFocusReason);
+    s->setBoxText(target, QStringLiteral("ab"));
+    MessageRecorder messages;
+
+    QTest::keyClick(target, Qt::Key_Space);
+
+    if (!refused) {
+        QVERIFY(messages.messages.empty());
+        QVERIFY(s->boxText(target).contains(u' '));
+        return;
+    }
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(messages.messages.front().text, QStringLiteral("Email Address Cannot Contain Space"));
+    QCOMPARE(messages.messages.front().icon, QMessageBox::Critical);
+    QCOMPARE(messages.messages.front().parent, s);
+    QCOMPARE(s->boxText(target), QStringLiteral("ab"));
+    QVERIFY(target->hasFocus());
+}
+
+void TestExitScreen::checkBoxOpensHomePageAndUnchecks()
+{
+    frmExitScreen* s = shown();
+    AddressRecorder recorder;
+    const QString home =
+        QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=home-page").arg(QLatin1String(VendorHost));
+    QTest::mouseClick(s->Check1, Qt::LeftButton, {}, QPoint(8, s->Check1->height() / 2));
+    QCOMPARE(recorder.addresses, QStringList{home});
+    QCOMPARE(s->Check1->checkState(), Qt::Unchecked);
+    QTest::keyClick(s->Check1, Qt::Key_Space);
+    QCOMPARE(recorder.addresses, (QStringList{home, home}));
+    QCOMPARE(s->Check1->checkState(), Qt::Unchecked);
+}
+
+void TestExitScreen::homeLinkOpensItsPage()
+{
+    frmExitScreen* s = shown();
+    AddressRecorder recorder;
+    QTest::mouseClick(s->lblGoToHome, Qt::LeftButton, {}, s->lblGoToHome->rect().center());
+    QCOMPARE(recorder.addresses,
+             QStringList{QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=brimwellsoftwares")
+                             .arg(QLatin1String(VendorHost))});
+}
+
+void TestExitScreen::submissionChecksInOrder_data()
+{
+    QTest::addColumn<QStringList>("fields"); // name, e-mail, message, friend's name, friend's e-mail
+    QTest::addColumn<QString>("message");    // empty: the request is sent
+
+    const QString msg = QStringLiteral("Your Message\r\n");
+    QTest::newRow("untouched form")
+        << QStringList{"Your Name", "Your Email Address", msg, "Friend's Name", "Friend's Email Address"}
+        << "Please Enter Proper Email Address";
+    QTest::newRow("same addresses first of all")
+        << QStringList{"", "a@b.c", "", "", " a@b.c "} << "Please Enter Distinct Email Addresses";
+    QTest::newRow("both empty are the same") << QStringList{"Ann", "", "Hi", "Bob", ""}
+                                             << "Please Enter Distinct Email Addresses";
+    QTest::newRow("letter case makes them distinct")
+        << QStringList{"Ann", "A@b.c", "Hi", "Bob", "a@b.c"} << "";
+    QTest::newRow("no at sign") << QStringList{"Ann", "ann.example.org", "Hi", "Bob", "bob@example.org"}
+                                << "Please Enter Proper Email Address";
+    QTest::newRow("friend without a dot") << QStringList{"Ann", "ann@example.org", "Hi", "Bob", "bob@localhost"}
+                                          << "Please Enter Proper Email Address";
+    QTest::newRow("dot before at passes") << QStringList{"Ann", "a.b@c", "Hi", "Bob", "d.e@f"} << "";
+    QTest::newRow("name placeholder") << QStringList{"Your Name", "a@b.c", msg, "Bob", "d@e.f"}
+                                      << "Please Enter Your Name";
+    QTest::newRow("name in other case passes") << QStringList{"YOUR NAME", "a@b.c", msg, "Bob", "d@e.f"} << "";
+    QTest::newRow("bare message placeholder") << QStringList{"Ann", "a@b.c", "Your Message", "Bob", "d@e.f"}
+                                              << "Please Enter Your Message";
+    QTest::newRow("empty message") << QStringList{"Ann", "a@b.c", "   ", "Bob", "d@e.f"}
+                                   << "Please Enter Your Message";
+    QTest::newRow("friend's name placeholder")
+        << QStringList{"Ann", "a@b.c", "Hi", "Friend's Name", "d@e.f"} << "Please Enter Your Friend's Name";
+}
+
+void TestExitScreen::submissionChecksInOrder()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, message);
+    frmExitScreen* s = shown();
+    fill(fields[0], fields[1], fields[2], fields[3], fields[4]);
+    AddressRecorder recorder;
+    MessageRecorder messages;
+
+    QTest::mouseClick(s->cmdSubmit, Qt::LeftButton);
+
+    // The fields are captured, trimmed, before any check.
+    const TellAFriendRequest& request = tellAFriendRequest();
+    QCOMPARE(request.SenderName, trimSpaces(fields[0]));
+    QCOMPARE(request.FriendEmail, trimSpaces(fields[4]));
+    if (message.isEmpty()) {
+        QVERIFY(messages.messages.empty());
+        QCOMPARE(recorder.addresses.size(), 1);
+        QVERIFY(!request.RequestAddress.isEmpty());
+    } else {
+        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages.front().text, message);
+        QCOMPARE(messages.messages.front().icon, QMessageBox::Critical);
+        QCOMPARE(messages.messages.front().parent, s);
+        QVERIFY(recorder.addresses.isEmpty());
+        QVERIFY(request.RequestAddress.isEmpty());
+    }
+    // The form keeps its text either way.
+    QCOMPARE(s->boxText(s->txtFriendName), fields[3]);
+}
+
+void TestExitScreen::requestAddressForPlainValues()
+{
+    frmExitScreen* s = shown();
+    fill(QStringLiteral(" Ann Lee "), QStringLiteral("ann@example.org"), QStringLiteral("Try it"),
+         QStringLiteral("Bob"), QStringLiteral("bob_1@example.co.uk"));
+    AddressRecorder recorder;
+    s->cmdSubmit_Click();
+    s->cmdSubmit_Click();
+    const QString host = QLatin1String(VendorHost);
+    const QString expected = "http://" + host
+        + "/velto-free-arithmancy/ssd.php?page=tarn-refer-a-friend&taf1=Ann%20Lee&taf2=ann@example.org"
+          "&taf3=Try%20it&taf4=Bob&taf5=bob_1@example.co.uk&taf6=http://"
+        + host + "/velto-free-arithmancy/";
+    QCOMPARE(tellAFriendRequest().RequestAddress, expected);
+    QCOMPARE(recorder.addresses, (QStringList{expected, expected})); // handed over unchanged, twice
+}
+
+void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("friendEmail");
+    QTest::newRow("ampersand and equals") << "Tom & Jerry" << "a=b&taf5=evil" << "x@y.z";
+    QTest::newRow("number sign") << "#1 fan" << "see #2" << "fan#club@y.z";
+    QTest::newRow("plus and percent") << "A+B" << "100% sure" << "ann+news@example.org";
+    QTest::newRow("line breaks") << "Ann" << "Your Message\r\nline two" << "x@y.z";
+    QTest::newRow("letters of other scripts") << "Zo\u00eb \u0141\u00f3d\u017a" << "\u65e5\u672c" << "x@y.z";
+}
+
+void TestExitScreen::requestValuesArriveExactlyAsTyped()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QFETCH(QString, friendEmail);
+    frmExitScreen* s = shown();
+    fill(name, QStringLiteral("me@example.org"), message, QStringLiteral("Bob"), friendEmail);
+    AddressRecorder recorder;
+    s->cmdSubmit_Click();
+    QCOMPARE(recorder.addresses.size(), 1);
+
+    // What the receiving page decodes is what the user typed, key by key.
+    const QUrl url(recorder.addresses.front(), QUrl::StrictMode);
+    QVERIFY(url.isValid());
+    QVERIFY(url.fragment().isEmpty());
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItems(QUrl::FullyDecoded).size(), 7);
+    QCOMPARE(query.queryItemValue("page", QUrl::FullyDecoded), QStringLiteral("tarn-refer-a-friend"));
+    QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), name);
+    QCOMPARE(query.queryItemValue("taf2", QUrl::FullyDecoded), QStringLiteral("me@example.org"));
+    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), message);
+    QCOMPARE(query.queryItemValue("taf4", QUrl::FullyDecoded), QStringLiteral("Bob"));
+    QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), friendEmail);
+    QCOMPARE(query.queryItemValue("taf6", QUrl::FullyDecoded),
+             QStringLiteral("http://%1/velto-free-arithmancy/").arg(QLatin1String(VendorHost)));
+}
+
+QTEST_MAIN(TestExitScreen)
+#include "tst_frmExitScreen.moc"
