@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the program in a virtual X server and saves screenshots of the input
-# page and of the results page for JOHN SMITH.
+# page, of the results page for JOHN SMITH and of the exit screen.
 # Usage: scripts/screenshots.sh [output folder, default docs/screenshots]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,4 +29,10 @@ xdotool type --delay 30 'john smith'
 xdotool key Tab Return
 sleep 0.5
 import -window "$window" "$out/main-results.png"
-echo "screenshots: $out/main-input.png $out/main-results.png"
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+sleep 0.8
+screen=$(xdotool search --onlyvisible --name '^Velto Arithmancy v1.15$' | grep -v -x "$window" | head -n 1)
+import -window "$screen" "$out/exit-screen.png"
+echo "screenshots: $out/main-input.png $out/main-results.png $out/exit-screen.png"

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Every way of closing the main window maps the exit screen and keeps the
+# program running; every way of closing the exit screen ends it with status 0.
+# Usage: exit-screen.sh <velto-arithmancy binary>
+binary=$1
+source "$(dirname "$0")/xvfb-session.sh"
+here=$(dirname "$0")
+title='Velto Arithmancy v1.15'
+
+# Starts the program and sets $app and $main (its main window's id).
+start() {
+    "$binary" & app=$!
+    pids+=("$app")
+    wait_window "$title" || fail "main window never mapped"
+    main=$(xdotool search --onlyvisible --name "^$title\$" | head -n 1)
+}
+
+# Waits until the only window left is a different one with the same title:
+# the exit screen. Prints its id.
+exit_screen_after() {
+    local main=$1 id
+    for ((i = 0; i < 100; i++)); do
+        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -v -x "$main" | head -n 1 || true)
+        if [ -n "$id" ] && ! xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -q -x "$main"; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+expect_end() {
+    local status=0
+    for ((i = 0; i < 100; i++)); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "$1: program still running"
+    wait "$app" || status=$?
+    [ "$status" -eq 0 ] || fail "$1: ended with status $status"
+}
+
+close_main() {
+    local main=$1 how=$2
+    case $how in
+        close-box) "$here/close-window.py" "$main" ;;
+        menu) xdotool windowfocus --sync "$main" key alt+f; sleep 0.3; xdotool key x ;;
+    esac
+}
+
+close_exit_screen() {
+    local screen=$1 how=$2
+    case $how in
+        close-box) "$here/close-window.py" "$screen" ;;
+        alt-x) xdotool windowfocus --sync "$screen" key alt+x ;;
+        click)
+            eval "$(xdotool getwindowgeometry --shell "$screen")"
+            xdotool mousemove --sync $((X + 441)) $((Y + 196)) click 1 ;;
+    esac
+}
+
+for main_way in close-box menu; do
+    for exit_way in close-box alt-x click; do
+        case_name="main by $main_way, exit screen by $exit_way"
+        start
+        close_main "$main" "$main_way"
+        screen=$(exit_screen_after "$main") || fail "$case_name: no exit screen"
+        sleep 0.3
+        kill -0 "$app" 2>/dev/null || fail "$case_name: ended with the main window"
+        close_exit_screen "$screen" "$exit_way"
+        expect_end "$case_name"
+    done
+done
+echo "exit-screen: 6 ways out, each through the exit screen, each status 0"
