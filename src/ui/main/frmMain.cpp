@@ -2,11 +2,14 @@
 
 #include "Clipboard.h"
 #include "DesignFrame.h"
+#include "FileAccess.h"
+#include "FileDialog.h"
 #include "Fonts.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
 #include "Resources.h"
 #include "ResultBox.h"
+#include "SavedReadingFile.h"
 #include "Twips.h"
 #include "Shutdown.h"
 #include "WebPages.h"
@@ -161,6 +164,7 @@ void frmMain::buildControls()
 
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     // The name box converts typed letters; every control that can hold the
     // focus lets the import button's access key through (see event()).
     for (QWidget* w : m_form.widgets()) {
@@ -348,6 +352,35 @@ void frmMain::cmdBack_Click()
     txtName->clear();
     txtName->setFocus(Qt::OtherFocusReason);
     Frame1->raise();
+}
+
+void frmMain::cmdOpen_Click()
+{
+    const QString fileName = getOpenFileName(
+        this, {QStringLiteral("Select the source file"), QStringLiteral("Velto Numeris Pro (*.num)"),
+               QStringLiteral("num")});
+    if (fileName.size() >= 3 && !fileName.endsWith(QLatin1String("num"), Qt::CaseSensitive)) {
+        showMessage({this, QStringLiteral("Please Check The File."), QMessageBox::Critical});
+        return;
+    }
+    if (fileName.isEmpty())
+        return;
+
+    // A file that cannot be read counts as one without lines.
+    const std::optional<std::string> bytes = readFileHead(fileName, MaxSavedReadingBytes);
+    const auto lines = ReadSavedReadingLines(bytes.value_or(std::string()));
+    const std::array<QComboBox*, 3> boxes = {cboMonth, cboDate, cboYear};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const std::u16string value = DecodeWindows1252(UnscrambleText(lines[3 + i]));
+        // A drop-down list takes only one of its own entries, in any case.
+        const int entry = boxes[i]->findText(
+            QString::fromUtf16(value.data(), static_cast<qsizetype>(value.size())), Qt::MatchFixedString);
+        if (entry >= 0)
+            boxes[i]->setCurrentIndex(entry);
+    }
+
+    cmdNext_Click();
+    frmExitScreen::load()->hide();
 }
 
 QChar frmMain::txtName_KeyPress(QChar key)

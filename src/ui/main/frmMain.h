@@ -36,6 +36,9 @@ public:
     // Compute step: validates the name, computes and shows its reading.
     void cmdNext_Click();
     void cmdBack_Click();
+    // Import: reads a saved reading's birth date into the birth date boxes
+    // and computes the reading of the name in the name box again.
+    void cmdOpen_Click();
 
     // Menu commands and links.
     void mnuExit_Click();

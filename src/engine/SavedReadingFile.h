@@ -1,0 +1,34 @@
+#pragma once
+
+// The saved reading file, as far as this program reads it: 8-bit
+// Windows-1252 text whose lines end at CR or CR LF (a lone LF belongs to the
+// line), of which the first six are read; lines 4 to 6 hold the birth month,
+// day and year, each byte raised by ScrambleOffset.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velto {
+
+inline constexpr int ScrambleOffset = 25;
+
+// A real saved reading is a few hundred bytes; nothing past this many bytes
+// of a file is ever read.
+inline constexpr std::size_t MaxSavedReadingBytes = 64 * 1024;
+
+inline constexpr std::size_t SavedReadingLines = 6;
+
+// The first six lines of the file's bytes (only the first
+// MaxSavedReadingBytes of them count); missing lines are empty.
+std::array<std::string, SavedReadingLines> ReadSavedReadingLines(std::string_view bytes);
+
+// Lowers each byte by ScrambleOffset, dropping a byte whose code is below it.
+std::string UnscrambleText(std::string_view line);
+
+// Windows-1252 to UTF-16. The five codes the code page leaves undefined map
+// to U+0081 and so on, so that every byte value has a character.
+std::u16string DecodeWindows1252(std::string_view bytes);
+
+} // namespace velto

@@ -1,0 +1,41 @@
+#include "FileDialog.h"
+
+#include <QFileDialog>
+
+namespace velto {
+
+namespace {
+std::optional<QString>& nextAnswer()
+{
+    static std::optional<QString> answer;
+    return answer;
+}
+} // namespace
+
+QString getOpenFileName(QWidget* parent, const OpenFileRequest& request)
+{
+    if (nextAnswer()) {
+        const QString path = *nextAnswer();
+        nextAnswer().reset();
+        return path;
+    }
+    QFileDialog dialog(parent, request.title);
+    dialog.setObjectName(QStringLiteral("openFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.selectFile(QString());
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.front();
+}
+
+void setNextOpenFileName(std::optional<QString> path)
+{
+    nextAnswer() = std::move(path);
+}
+
+} // namespace velto

@@ -1,0 +1,301 @@
+#include "TestSupport.h"
+
+#include "FileDialog.h"
+#include "Shutdown.h"
+#include "frmExitScreen.h"
+#include "frmMain.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+using namespace velto;
+using velto::test::MessageRecorder;
+
+namespace {
+
+// Saved reading files are written by another program; the tests make their
+// own, scrambling lines 4 to 6 as it does.
+QByteArray scramble(const QByteArray& plain)
+{
+    QByteArray stored = plain;
+    for (char& c : stored)
+        c = static_cast<char>(static_cast<unsigned char>(c) + 25);
+    return stored;
+}
+
+QByteArray savedReading(const QByteArray& month, const QByteArray& day, const QByteArray& year,
+                        const QByteArray& eol = "\r\n")
+{
+    return "JOHN SMITH" + eol + "Life path 7" + eol + QByteArray("\x01\xff\x00 junk", 9) + eol + scramble(month)
+        + eol + scramble(day) + eol + scramble(year) + eol + "more" + eol;
+}
+
+} // namespace
+
+class TestImport : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { velto::test::isolateEnvironment(); }
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void init();
+    void cleanup();
+
+    void cancelChangesNothing();
+    void nameMustEndInLowerCaseNum();
+    void validFileSetsDateAndComputes();
+    void lineValues_data();
+    void lineValues();
+    void emptyNameBoxGivesItsMessageAfterTheDate();
+    void unreadableOrHostileFiles_data();
+    void unreadableOrHostileFiles();
+    void realDialogOpensEmptyEachTime();
+    void appealDrawnAtImportIsShownAtTheEnd();
+
+private:
+    QString write(const QString& name, const QByteArray& bytes);
+    QStringList dateShown() const
+    {
+        return {m_window->cboMonth->currentText(), m_window->cboDate->currentText(),
+                m_window->cboYear->currentText()};
+    }
+    void importFile(const QString& path)
+    {
+        setNextOpenFileName(path);
+        m_window->cmdOpen_Click();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<frmMain> m_window;
+};
+
+void TestImport::init()
+{
+    resetShutdown();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_window = std::make_unique<frmMain>();
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::keyClicks(m_window->txtName, QStringLiteral("john smith"));
+}
+
+void TestImport::cleanup()
+{
+    setNextOpenFileName(std::nullopt);
+    m_window.reset();
+    delete frmExitScreen::loaded();
+    m_dir.reset();
+}
+
+QString TestImport::write(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_dir->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestImport::cancelChangesNothing()
+{
+    MessageRecorder messages;
+    importFile(QString());
+    QVERIFY(messages.messages.empty());
+    QVERIFY(!m_window->resultsPageInFront());
+    QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
+    QVERIFY(!frmExitScreen::loaded());
+}
+
+void TestImport::nameMustEndInLowerCaseNum()
+{
+    const QByteArray reading = savedReading("March", "7", "1972");
+    MessageRecorder messages;
+    importFile(write("READING.NUM", reading));
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(messages.messages.front().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(messages.messages.front().icon, QMessageBox::Critical);
+    QCOMPARE(messages.messages.front().parent, m_window.get());
+    QVERIFY(!m_window->resultsPageInFront());
+    QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
+
+    // The same file named in lower case, and a name without the dot, are read.
+    importFile(write("reading.num", reading));
+    QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
+    m_window->cboMonth->setCurrentIndex(0);
+    importFile(write("readingnum", reading));
+    QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+}
+
+void TestImport::validFileSetsDateAndComputes()
+{
+    MessageRecorder messages;
+    const QString path = write("reading.num", savedReading("March", "7", "1972"));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther); // read-only is fine
+
+    importFile(path);
+
+    QVERIFY(messages.messages.empty());
+    QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
+    // The reading is the name box's, not the file's first lines.
+    QVERIFY(m_window->resultsPageInFront());
+    QCOMPARE(m_window->lblResult[0]->text(), QStringLiteral("8"));
+    QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH"));
+    // The exit screen is loaded, and stays out of sight.
+    frmExitScreen* exitScreen = frmExitScreen::loaded();
+    QVERIFY(exitScreen);
+    QVERIFY(!exitScreen->isVisible());
+    QVERIFY(!exitScreen->windowHandle() || !exitScreen->windowHandle()->isVisible());
+}
+
+void TestImport::lineValues_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("date");
+    const QStringList untouched = {"January", "1", "1900"};
+    QTest::newRow("lower-case month") << savedReading("march", "7", "1972") << QStringList{"March", "7", "1972"};
+    QTest::newRow("upper-case month") << savedReading("DECEMBER", "31", "2050")
+                                      << QStringList{"December", "31", "2050"};
+    QTest::newRow("CR line ends") << savedReading("May", "2", "2000", "\r") << QStringList{"May", "2", "2000"};
+    QTest::newRow("no month, year before the list")
+        << savedReading("Marchy", "7", "1899") << QStringList{"January", "7", "1900"};
+    QTest::newRow("day with a leading zero") << savedReading("June", "07", "1980")
+                                             << QStringList{"June", "1", "1980"};
+    QTest::newRow("three lines only") << QByteArray("a\r\nb\r\nc\r\n") << untouched;
+    QTest::newRow("LF line ends: one line") << savedReading("March", "7", "1972", "\n") << untouched;
+    QTest::newRow("empty file") << QByteArray() << untouched;
+    QTest::newRow("bytes below the offset") << QByteArray("\r\n\r\n\r\n\x01\x02\r\n\x18\r\n\x10\r\n") << untouched;
+}
+
+void TestImport::lineValues()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, date);
+    MessageRecorder messages;
+    importFile(write("case.num", bytes));
+    QVERIFY(messages.messages.empty());
+    QCOMPARE(dateShown(), date);
+    QVERIFY(m_window->resultsPageInFront()); // computed in every case
+}
+
+void TestImport::emptyNameBoxGivesItsMessageAfterTheDate()
+{
+    m_window->txtName->clear();
+    MessageRecorder messages;
+    importFile(write("reading.num", savedReading("March", "7", "1972")));
+    QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(messages.messages.front().text, QStringLiteral("Please Enter Your Name"));
+    QVERIFY(frmExitScreen::loaded());
+}
+
+void TestImport::unreadableOrHostileFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("removed after choosing") << "missing";
+    QTest::newRow("binary noise") << "noise";
+    QTest::newRow("100 MB without a CR") << "huge";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("folder") << "folder";
+}
+
+void TestImport::unreadableOrHostileFiles()
+{
+    QFETCH(QString, kind);
+    const QString path = m_dir->filePath("x.num");
+    if (kind == "noise") {
+        QByteArray noise(70000, '\0');
+        quint32 state = 12345;
+        for (char& c : noise) {
+            state = state * 1103515245u + 12345u;
+            c = static_cast<char>(state >> 24);
+        }
+        write("x.num", noise);
+    } else if (kind == "huge") {
+        // Sparse: 100 MB of zero bytes that take no room on disk.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(100LL * 1024 * 1024));
+    } else if (kind == "fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    }
+    MessageRecorder messages;
+
+    importFile(path); // must return: a blocking read would hang the test here
+
+    QVERIFY(messages.messages.empty());
+    QVERIFY(m_window->resultsPageInFront());
+    QVERIFY(frmExitScreen::loaded());
+    if (kind != "noise")
+        QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
+}
+
+void TestImport::realDialogOpensEmptyEachTime()
+{
+    const QString path = write("reading.num", savedReading("March", "7", "1972"));
+    for (int round = 0; round < 2; ++round) {
+        QString seenName = QStringLiteral("unseen");
+        QString seenTitle;
+        bool answered = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog || answered)
+                return;
+            answered = true;
+            auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            seenName = nameEdit ? nameEdit->text() : QStringLiteral("no name box");
+            seenTitle = dialog->windowTitle();
+            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+            QCOMPARE(dialog->nameFilters(), QStringList{"Velto Numeris Pro (*.num)"});
+            QCOMPARE(dialog->defaultSuffix(), QStringLiteral("num"));
+            if (nameEdit)
+                nameEdit->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        poll.start(20);
+        m_window->cboMonth->setCurrentIndex(0);
+
+        QTest::mouseClick(m_window->cmdOpen, Qt::LeftButton);
+
+        QVERIFY(answered);
+        QCOMPARE(seenTitle, QStringLiteral("Select the source file"));
+        QCOMPARE(seenName, QString());
+        QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
+    }
+}
+
+void TestImport::appealDrawnAtImportIsShownAtTheEnd()
+{
+    importFile(write("reading.num", savedReading("March", "7", "1972")));
+    QPointer<frmExitScreen> loadedAtImport = frmExitScreen::loaded();
+    QVERIFY(loadedAtImport);
+    const QString appeal = loadedAtImport->Label2->text();
+
+    frmMain* main = m_window.release();
+    main->setAttribute(Qt::WA_DeleteOnClose, true);
+    main->close();
+
+    QVERIFY(frmExitScreen::loaded() == loadedAtImport.data());
+    QVERIFY(loadedAtImport->isVisible());
+    QCOMPARE(loadedAtImport->Label2->text(), appeal);
+}
+
+QTEST_MAIN(TestImport)
+#include "tst_import.moc"
