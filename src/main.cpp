@@ -2,6 +2,7 @@
 #include "Settings.h"
 #include "Shutdown.h"
 #include "Startup.h"
+#include "Termination.h"
 
 #include <QApplication>
 
@@ -33,6 +34,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(velto::applicationName());
     velto::installFontSubstitutions();
+    // Asked to terminate, the program ends as its own Exit does.
+    velto::onTerminationRequest(&velto::CloseAllWindows);
 
     velto::StartUp();
     // The event loop cannot be left before it runs: a second copy ends here.

@@ -41,6 +41,9 @@ frmMain* StartUp()
 
     randomize();
     UpdateReminder();
+    // Asked to end while the reminder's message was open.
+    if (processEnding())
+        return nullptr;
 
     auto* main = new frmMain;
     registerWindow(main);
