@@ -42,7 +42,7 @@ close_main() {
     local main=$1 how=$2
     case $how in
         close-box) "$here/close-window.py" "$main" ;;
-        menu) xdotool windowfocus --sync "$main" key alt+f; sleep 0.3; xdotool key x ;;
+        menu) focus "$main"; xdotool key alt+f; sleep 0.3; xdotool key x ;;
     esac
 }
 
@@ -50,10 +50,11 @@ close_exit_screen() {
     local screen=$1 how=$2
     case $how in
         close-box) "$here/close-window.py" "$screen" ;;
-        alt-x) xdotool windowfocus --sync "$screen" key alt+x ;;
+        alt-x) focus "$screen"; xdotool key alt+x ;;
         click)
             eval "$(xdotool getwindowgeometry --shell "$screen")"
-            xdotool mousemove --sync $((X + 441)) $((Y + 196)) click 1 ;;
+            # No --sync: it waits forever when the pointer is already there.
+            xdotool mousemove $((X + 441)) $((Y + 196)) sleep 0.2 click 1 ;;
     esac
 }
 

@@ -19,8 +19,8 @@ before=$(stat -c '%Y %s %i' "$settings")
 "$binary" & second=$!; pids+=("$second")
 wait_window "$message_title" || fail "second start showed no message"
 [ "$(count_windows "$main_title")" -eq 1 ] || fail "second start showed a main window"
-xdotool search --onlyvisible --name "^$message_title\$" windowactivate --sync key Return 2>/dev/null ||
-    xdotool key Return
+focus "$(xdotool search --onlyvisible --name "^$message_title\$" | head -n 1)"
+xdotool key Return
 wait "$second"; status=$?
 [ "$status" -eq 0 ] || fail "second start ended with $status"
 kill -0 "$first" 2>/dev/null || fail "first instance ended"

@@ -28,6 +28,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Number of mapped windows whose title matches exactly.
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 
+# Gives a window the keyboard focus (there is no window manager to do it).
+# --sync waits for the change, which never comes if the focus is there
+# already: bounded.
+focus() { timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+
 # Waits up to $2 seconds (default 20) until a window titled $1 is mapped.
 wait_window() {
     local limit=$(( ${2:-20} * 10 ))

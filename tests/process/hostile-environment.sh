@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The program starts for its user whatever the settings store and runtime
+# folder hold, shows no message but the reminder's, and ends with status 0
+# when asked to terminate. Usage: hostile-environment.sh <velto-arithmancy>
+binary=$1
+source "$(dirname "$0")/xvfb-session.sh"
+main_title='Velto Arithmancy v1.15'
+message_title='Velto Arithmancy'
+settings=$XDG_CONFIG_HOME/velto-arithmancy/velto-arithmancy.conf
+today=$(date +%F)
+
+# Addresses go to a stand-in browser that writes them down.
+mkdir -p "$work/bin"
+cat > "$work/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >> "$work/opened"
+STUB
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+
+store() { mkdir -p "$(dirname "$settings")"; printf '[Settings]\nDuration=%s\n' "$1" > "$settings"; }
+
+# Starts the program, waits for the main window, checks that no message came
+# with it, then ends it with SIGTERM and checks its status.
+start_quietly_and_terminate() {
+    local label=$1 status=0
+    "$binary" & app=$!; pids+=("$app")
+    wait_window "$main_title" || fail "$label: no main window"
+    sleep 0.3
+    [ "$(count_windows "$message_title")" -eq 0 ] || fail "$label: a message was shown"
+    kill -TERM "$app"
+    wait "$app" || status=$?
+    [ "$status" -eq 0 ] || fail "$label: SIGTERM ended it with status $status"
+}
+
+# 1. Settings that cannot be read as a date are left exactly as they are.
+store "$(printf 'junk\001\002\033[0m\377')"
+before=$(md5sum < "$settings")
+start_quietly_and_terminate "binary Duration"
+[ "$(md5sum < "$settings")" = "$before" ] || fail "binary Duration was rewritten"
+
+store "$(head -c 1048576 /dev/zero | tr '\0' 7)"
+before=$(md5sum < "$settings")
+start_quietly_and_terminate "1 MB Duration"
+[ "$(md5sum < "$settings")" = "$before" ] || fail "1 MB Duration was rewritten"
+
+# 2. Dates far away remind; Yes opens the download page, No (Esc) does not.
+store 0001-01-01
+"$binary" & app=$!; pids+=("$app")
+wait_window "$message_title" || fail "no reminder for a date far in the past"
+[ "$(count_windows "$main_title")" -eq 0 ] || fail "main window before the reminder was answered"
+focus "$(xdotool search --onlyvisible --name "^$message_title\$" | head -n 1)"
+xdotool key Return
+wait_window "$main_title" || fail "no main window after the reminder"
+grep -q -x "Duration=$today" "$settings" || fail "reminder did not store today"
+grep -q -x "http://.*/velto-free-arithmancy/ssd.php?page=download-web-page" "$work/opened" ||
+    fail "Yes opened no download page"
+kill -TERM "$app"; wait "$app" || fail "SIGTERM after the reminder: status $?"
+
+rm -f "$work/opened"
+store 9999-12-31
+"$binary" & app=$!; pids+=("$app")
+wait_window "$message_title" || fail "no reminder for a date far in the future"
+focus "$(xdotool search --onlyvisible --name "^$message_title\$" | head -n 1)"
+xdotool key Escape
+wait_window "$main_title" || fail "no main window after answering No"
+grep -q -x "Duration=$today" "$settings" || fail "No did not store today"
+[ ! -e "$work/opened" ] || fail "No opened a page"
+kill -TERM "$app"; wait "$app" || fail "SIGTERM: status $?"
+
+# 3. No settings folder that can be made, and no usable runtime folder.
+touch "$work/plain-file"
+XDG_CONFIG_HOME=$work/plain-file/config start_quietly_and_terminate "settings folder cannot be made"
+XDG_RUNTIME_DIR=$work/missing/runtime start_quietly_and_terminate "runtime folder missing"
+XDG_RUNTIME_DIR=$work/plain-file start_quietly_and_terminate "runtime folder is a file"
+
+# 4. SIGTERM while the exit screen is up ends the program as its Exit does.
+"$binary" & app=$!; pids+=("$app")
+wait_window "$main_title" || fail "no main window"
+main=$(xdotool search --onlyvisible --name "^$main_title\$" | head -n 1)
+"$(dirname "$0")/close-window.py" "$main"
+for ((i = 0; i < 50; i++)); do
+    xdotool search --onlyvisible --name "^$main_title\$" 2>/dev/null | grep -q -x "$main" || break
+    sleep 0.1
+done
+wait_window "$main_title" || fail "no exit screen"
+kill -TERM "$app"; wait "$app" || fail "SIGTERM at the exit screen: status $?"
+grep -q -E -x 'Duration=[0-9]{4}-[0-9]{2}-[0-9]{2}' "$settings" || fail "settings damaged"
+
+echo "hostile-environment: junk settings kept, reminders answered, unusable folders survived, SIGTERM ends with 0"
