@@ -51,6 +51,7 @@ private slots:
     void noCaptionIsClipped();
     void hiddenControlsLieBelowTheClientArea();
     void ampersandShownOnce();
+    void longestNamesGiveAReading();
 
 private:
     void typeName(const QString& text);
@@ -395,6 +396,31 @@ void TestMainWindow::ampersandShownOnce()
     QCOMPARE(caption.count(QStringLiteral("&&")), 0);
     QCOMPARE(caption.count('&'), 1);
     QCOMPARE(caption.size(), 184); // 185 as written, with "&&"
+}
+
+void TestMainWindow::longestNamesGiveAReading()
+{
+    // The name box's own limit, 32,767, with the last letters typed (a line
+    // edit lays out its whole text at every key, so typing all of it would
+    // take minutes here): each is upper-cased on the way in, and one more is
+    // refused.
+    m_window->txtName->setText(QString(32760, QChar(u'A')));
+    QTest::keyClicks(m_window->txtName, QStringLiteral("aaaaaaaa"));
+    QCOMPARE(m_window->txtName->text(), QString(32767, QChar(u'A')));
+    m_window->cmdNext_Click();
+    QCOMPARE(shownNumbers(), (QStringList{"7", "7", "0"})); // 32,767 -> 7
+
+    // Pasted: 100,000 letters Z; the box keeps the first 32,767 and the sums
+    // stop short of the limit (4,095 Z make 32,760).
+    m_window->cmdBack_Click();
+    m_window->txtName->insert(QString(100000, QChar(u'Z')));
+    QCOMPARE(m_window->txtName->text().size(), 32767);
+    m_window->cmdNext_Click();
+    QCOMPARE(shownNumbers(), (QStringList{"9", "0", "9"}));
+    QVERIFY(m_window->resultsPageInFront());
+    // Still answering.
+    QTest::mouseClick(m_window->cmdBack, Qt::LeftButton);
+    QVERIFY(m_window->txtName->text().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
