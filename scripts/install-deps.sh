@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev fonts-dejavu-core
     # engine tests, benchmarks and fuzzing
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+    # packaging and its checks
+    dpkg-dev file desktop-file-utils appstream
     # real-window runs, tests that drive them, and screenshots
     xvfb xauth xdotool x11-apps x11-utils imagemagick python3 python3-xlib
 )
