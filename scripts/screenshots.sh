@@ -13,7 +13,13 @@ display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
 tmp=$(mktemp -d)
-trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT
+app=
+finish() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap finish EXIT
 export DISPLAY=$display XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done

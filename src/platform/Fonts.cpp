@@ -1,6 +1,5 @@
 #include "Fonts.h"
 
-#include <QFontDatabase>
 
 namespace velto {
 
@@ -21,11 +20,11 @@ QString familyOf(Face face)
 
 void installFontSubstitutions()
 {
-    for (const Face face : {Face::Verdana, Face::MsSansSerif}) {
-        const QString family = familyOf(face);
-        if (!QFontDatabase::hasFamily(family))
-            QFont::insertSubstitution(family, QString::fromLatin1(FallbackFamily));
-    }
+    // A substitute is used only where the family itself is missing, so there
+    // is no need to ask the font database first (which would load it before
+    // the first window needs it).
+    for (const Face face : {Face::Verdana, Face::MsSansSerif})
+        QFont::insertSubstitution(familyOf(face), QString::fromLatin1(FallbackFamily));
 }
 
 QFont designFont(Face face, double pointSize, bool bold, bool underline)

@@ -18,8 +18,10 @@ QString resourceText(const QString& name)
 
 QIcon applicationIcon()
 {
+    // Window icons are small; every size given here is decoded and sent to
+    // the window system when a window takes the icon. 64 covers 32 at 2x.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/images/app-icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }

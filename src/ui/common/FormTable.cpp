@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -20,6 +21,27 @@ namespace velto {
 namespace {
 
 using Kind = ControlSpec::Kind;
+
+// A text box with a single thin line for a border instead of a sunken 3-D
+// edge. Painted here: a style sheet would cost a style of its own at start-up.
+class FlatLineEdit : public QLineEdit {
+public:
+    explicit FlatLineEdit(QWidget* parent)
+        : QLineEdit(parent)
+    {
+        setFrame(false);
+        setTextMargins(3, 1, 3, 1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLineEdit::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 QWidget* create(const ControlSpec& spec, QWidget* parent)
 {
@@ -39,6 +61,8 @@ QWidget* create(const ControlSpec& spec, QWidget* parent)
     case Kind::CheckBox:
         return new QCheckBox(parent);
     case Kind::TextBox:
+        if (spec.look & ControlSpec::FlatBorder)
+            return new FlatLineEdit(parent);
         return new QLineEdit(parent);
     case Kind::MultiLineBox: {
         auto* box = new QPlainTextEdit(parent);
@@ -123,16 +147,10 @@ void sizeToText(QWidget* w, const QWidget* container)
     }
 }
 
-// A flat text box has a single thin line for a border instead of a sunken
-// 3-D edge.
-void makeFlat(QWidget* w, Kind kind)
+// A flat multi-line box has a single thin line for a border.
+void makeFlat(QWidget* w)
 {
-    if (kind == Kind::TextBox) {
-        const QPalette& p = w->palette();
-        w->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid %1; padding: 0 2px; background: %2; color: %3; }")
-                             .arg(p.color(QPalette::Shadow).name(), p.color(QPalette::Base).name(),
-                                  p.color(QPalette::Text).name()));
-    } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setLineWidth(1);
     }
@@ -160,7 +178,7 @@ void FormTable::build(QWidget* client, std::span<const ControlSpec> table)
         if (spec.look & ControlSpec::AutoSize)
             sizeToText(w, parent);
         if (spec.look & ControlSpec::FlatBorder)
-            makeFlat(w, spec.kind);
+            makeFlat(w);
         if (takesFocus(spec.kind))
             tabOrder.emplace_back(spec.tabIndex, w);
         else

@@ -1,0 +1,103 @@
+#!/usr/bin/python3
+"""Start-up time and peak memory of the program against a bare Qt Widgets
+window, run alternately in one private X server.
+
+Time: from the exec of the process to the X server mapping its first
+top-level window (MapNotify on the root window, no polling). Memory: the
+peak resident set, read from wait4 after the process has been up for a
+moment and is asked to terminate.
+
+Usage: benchmarks/startup.py [build folder, default build/dev] [rounds, default 15]
+"""
+import os
+import select
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, display
+
+
+def start_xvfb():
+    read_fd, write_fd = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
+                             "-noreset", "-nolisten", "tcp"], pass_fds=[write_fd],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_fd)
+    number = os.read(read_fd, 64).decode().strip()
+    os.close(read_fd)
+    return xvfb, ":" + number
+
+
+def connect(name):
+    # The server reports its number a moment before it takes connections.
+    for _ in range(100):
+        try:
+            return display.Display(name)
+        except Exception:
+            time.sleep(0.05)
+    return display.Display(name)
+
+
+def measure(command, disp, env):
+    """Seconds from exec to the first top-level map, and peak RSS in MiB."""
+    root = disp.screen().root
+    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    disp.sync()
+    while disp.pending_events():
+        disp.next_event()
+    start = time.monotonic()
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    mapped = None
+    deadline = start + 20
+    while mapped is None and time.monotonic() < deadline:
+        if not disp.pending_events():
+            select.select([disp.fileno()], [], [], 0.05)
+        while disp.pending_events():
+            event = disp.next_event()
+            if event.type == X.MapNotify and not event.override:
+                mapped = time.monotonic()
+                break
+    time.sleep(0.5)  # settle: peak memory of a program that is up
+    process.send_signal(signal.SIGTERM)
+    _, _, usage = os.wait4(process.pid, 0)
+    root.change_attributes(event_mask=X.NoEventMask)
+    if mapped is None:
+        raise RuntimeError(f"{command[0]} mapped no window")
+    return mapped - start, usage.ru_maxrss / 1024
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else "build/dev"
+    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+    program = [os.path.join(build, "src/velto-arithmancy")]
+    bare = [os.path.join(build, "benchmarks/bare_window")]
+    xvfb, name = start_xvfb()
+    try:
+        with tempfile.TemporaryDirectory() as home:
+            env = dict(os.environ, DISPLAY=name, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=home + "/config",
+                       XDG_RUNTIME_DIR=home + "/runtime", DBUS_SESSION_BUS_ADDRESS="disabled:")
+            os.makedirs(home + "/runtime", mode=0o700)
+            disp = connect(name)
+            results = {"program": [], "bare": []}
+            measure(program, disp, env)  # warm the caches for both
+            measure(bare, disp, env)
+            for _ in range(rounds):
+                results["program"].append(measure(program, disp, env))
+                results["bare"].append(measure(bare, disp, env))
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+    med = {k: (statistics.median(t for t, _ in v), statistics.median(m for _, m in v)) for k, v in results.items()}
+    print(f"{'':10}{'time to map (ms)':>18}{'peak RSS (MiB)':>16}")
+    for k in ("program", "bare"):
+        print(f"{k:10}{med[k][0] * 1000:18.1f}{med[k][1]:16.1f}")
+    print(f"{'ratio':10}{med['program'][0] / med['bare'][0]:18.2f}{med['program'][1] / med['bare'][1]:16.2f}")
+
+
+if __name__ == "__main__":
+    main()
