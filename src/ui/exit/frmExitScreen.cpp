@@ -141,6 +141,14 @@ void frmExitScreen::buildControls()
     lblGoToHome = m_form.get<LinkLabel>(QStringLiteral("lblGoToHome"));
     m_textBoxes = {txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage};
 
+    // The boxes' placeholders vanish while typing: their names stay.
+    txtName->setAccessibleName(QStringLiteral("Your name"));
+    txtEmail->setAccessibleName(QStringLiteral("Your e-mail address"));
+    txtFriendName->setAccessibleName(QStringLiteral("Friend's name"));
+    txtFriendEmail->setAccessibleName(QStringLiteral("Friend's e-mail address"));
+    txtMessage->setAccessibleName(QStringLiteral("Your message"));
+    picExitScreenIcon->setAccessibleName(QStringLiteral("Velto Arithmancy"));
+
     picExitScreenIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Check1->setCursor(linkCursor(LinkCursor::Mono));
     lblGoToHome->setCursor(linkCursor(LinkCursor::Mono));

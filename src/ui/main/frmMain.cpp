@@ -158,6 +158,23 @@ void frmMain::buildControls()
     for (std::size_t i = 0; i < txtResult.size(); ++i)
         txtResult[i] = m_form.get<ResultBox>(QStringLiteral("txtResult(%1)").arg(i));
 
+    // What a screen reader says for the controls whose captions sit beside
+    // them, or nowhere.
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    cboMonth->setAccessibleName(QStringLiteral("Birth month"));
+    cboDate->setAccessibleName(QStringLiteral("Birth day"));
+    cboYear->setAccessibleName(QStringLiteral("Birth year"));
+    // On Linux a combo box is read by its value and the label it is
+    // labelled by: its caption beside it.
+    m_form.get<QLabel>(QStringLiteral("Label6"))->setBuddy(cboMonth);
+    m_form.get<QLabel>(QStringLiteral("Label3"))->setBuddy(cboDate);
+    m_form.get<QLabel>(QStringLiteral("Label7"))->setBuddy(cboYear);
+    for (std::size_t i = 0; i < txtResult.size(); ++i) {
+        txtResult[i]->setAccessibleName(lblLabel[i + 1]->text());
+        txtResult[i]->setAccessibleDescription(lblResult[i + 3]->text());
+        lblResult[i]->setAccessibleName(lblLabel[i + 1]->text());
+    }
+
     Label61->setCursor(linkCursor(LinkCursor::Mono));
     lblCobrand->setCursor(linkCursor(LinkCursor::Mono));
     lblFullBrand->setCursor(linkCursor(LinkCursor::Color));
@@ -327,6 +344,10 @@ void frmMain::cmdNext_Click()
     for (std::size_t i = 0; i < 3; ++i) {
         lblResult[i]->setText(QString::number(numbers[i]));
         lblResult[i]->resize(lblResult[i]->sizeHint());
+        // Read out as "Character Number 8", with the text in its box.
+        const QString spoken = lblLabel[i + 1]->text() + u' ' + lblResult[i]->text();
+        lblResult[i]->setAccessibleName(spoken);
+        txtResult[i]->setAccessibleName(spoken);
     }
     for (std::size_t i = 0; i < 3; ++i) {
         const std::u16string_view text = ReadingText(kinds[i], numbers[i]);

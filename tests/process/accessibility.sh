@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs accessibility.py against the real program: private X server, private
+# session bus with the accessibility bus on, a stand-in browser.
+# Usage: accessibility.sh <velto-arithmancy binary>
+if [ -z "${VELTO_IN_SESSION:-}" ]; then
+    VELTO_IN_SESSION=1 exec dbus-run-session -- "$0" "$@"
+fi
+binary=$1
+session_bus=$DBUS_SESSION_BUS_ADDRESS
+source "$(dirname "$0")/xvfb-session.sh"
+export DBUS_SESSION_BUS_ADDRESS=$session_bus
+
+mkdir -p "$work/bin"
+cat > "$work/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >> "$work/opened"
+STUB
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" & app=$!; pids+=("$app")
+wait_window 'Velto Arithmancy v1.15' || fail "main window never mapped"
+/usr/bin/python3 "$(dirname "$0")/accessibility.py" "$app" "$work/opened" || fail "accessibility checks"
+for ((i = 0; i < 50; i++)); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "Exit pressed over AT-SPI did not end the program"
+wait "$app" || fail "ended with status $?"
