@@ -27,11 +27,6 @@ const QColor Olive(64, 64, 0);
 constexpr int ClientWidth = 7065;
 constexpr int ClientHeight = 2940;
 
-QFont verdana(double pt, bool bold = false, bool underline = false)
-{
-    return designFont(Face::Verdana, pt, bold, underline);
-}
-
 std::vector<ControlSpec> designTable()
 {
     const QFont link = verdana(8.25, false, true);

@@ -47,11 +47,6 @@ QPointer<frmExitScreen>& instance()
     return exitScreen;
 }
 
-QFont verdana(double pt, bool bold = false, bool underline = false)
-{
-    return designFont(Face::Verdana, pt, bold, underline);
-}
-
 std::vector<ControlSpec> designTable()
 {
     const QFont boxFont = designFont(Face::MsSansSerif, 8.25);

@@ -45,11 +45,6 @@ const QColor DarkGrey(64, 64, 64);
 constexpr int ClientWidth = 9045;
 constexpr int ClientHeight = 6375;
 
-QFont verdana(double pt, bool bold = false, bool underline = false)
-{
-    return designFont(Face::Verdana, pt, bold, underline);
-}
-
 std::vector<ControlSpec> designTable()
 {
     const QFont link = verdana(8.25, true, true);
