@@ -30,12 +30,15 @@ exit_screen_after() {
     return 1
 }
 
+settings=$XDG_CONFIG_HOME/velto-arithmancy/velto-arithmancy.conf
+
 expect_end() {
     local status=0
     for ((i = 0; i < 100; i++)); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$app" 2>/dev/null && fail "$1: program still running"
     wait "$app" || status=$?
     [ "$status" -eq 0 ] || fail "$1: ended with status $status"
+    grep -q -E -x 'Duration=[0-9]{4}-[0-9]{2}-[0-9]{2}' "$settings" || fail "$1: settings file damaged"
 }
 
 close_main() {
