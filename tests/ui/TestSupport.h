@@ -5,6 +5,7 @@
 
 #include "Fonts.h"
 #include "MessageBox.h"
+#include "Reading.h"
 
 #include <QDesktopServices>
 #include <QTemporaryDir>
@@ -43,6 +44,13 @@ public:
 
     std::vector<Message> messages;
 };
+
+// Profile text d as the windows show it.
+inline QString profileText(int d)
+{
+    const std::u16string_view text = NumberProfileText(d);
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Stands in for the browser while it exists: records every address handed
 // to the desktop.

@@ -19,6 +19,7 @@
 
 using namespace velto;
 using velto::test::MessageRecorder;
+using velto::test::profileText;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -56,7 +57,6 @@ private slots:
 private:
     void typeName(const QString& text);
     QStringList shownNumbers() const;
-    QString profile(int d) const;
 
     std::unique_ptr<frmMain> m_window;
 };
@@ -80,12 +80,6 @@ void TestMainWindow::typeName(const QString& text)
 QStringList TestMainWindow::shownNumbers() const
 {
     return {m_window->lblResult[0]->text(), m_window->lblResult[1]->text(), m_window->lblResult[2]->text()};
-}
-
-QString TestMainWindow::profile(int d) const
-{
-    const std::u16string_view text = NumberProfileText(d);
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void TestMainWindow::loadFillsTheBirthDateBoxes()
@@ -163,7 +157,7 @@ void TestMainWindow::readingOfTypedName()
     QVERIFY(m_window->resultsPageInFront());
     QCOMPARE(shownNumbers(), numbers);
     for (int i = 0; i < 3; ++i) {
-        const QString expected = texts[i].startsWith('p') ? profile(texts[i].mid(1).toInt()) : texts[i];
+        const QString expected = texts[i].startsWith('p') ? profileText(texts[i].mid(1).toInt()) : texts[i];
         QCOMPARE(m_window->txtResult[static_cast<std::size_t>(i)]->toPlainText(), expected);
     }
 }
@@ -208,7 +202,7 @@ void TestMainWindow::emptyNameIsRefused()
     QVERIFY(!m_window->resultsPageInFront());
     // The earlier reading stays on the covered page.
     QCOMPARE(shownNumbers(), (QStringList{"8", "6", "2"}));
-    QCOMPARE(m_window->txtResult[0]->toPlainText(), profile(8));
+    QCOMPARE(m_window->txtResult[0]->toPlainText(), profileText(8));
 }
 
 void TestMainWindow::backClearsAndFocusesTheName()
@@ -254,7 +248,7 @@ void TestMainWindow::accentedLetterReachesTheScreen()
     typeName(QStringLiteral("f")); // 6, 0, 6
     m_window->cmdNext_Click();
     QCOMPARE(m_window->txtResult[0]->toPlainText().count(QChar(0x00E9)), 1);
-    QCOMPARE(m_window->txtResult[0]->toPlainText(), profile(6));
+    QCOMPARE(m_window->txtResult[0]->toPlainText(), profileText(6));
 }
 
 void TestMainWindow::resultBoxEventsEmptyTheClipboard_data()

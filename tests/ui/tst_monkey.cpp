@@ -40,11 +40,6 @@ private:
     void newMainWindow();
     void oneEvent();
     QString checkInvariants() const;
-    QString profile(int d) const
-    {
-        const std::u16string_view text = NumberProfileText(d);
-        return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-    }
 
     QRandomGenerator m_random;
     QPointer<frmMain> m_window;
@@ -179,7 +174,7 @@ QString TestMonkey::checkInvariants() const
         if (!digit.match(numbers[i]).hasMatch())
             return QStringLiteral("number label %1 shows '%2'").arg(i).arg(numbers[i]);
         const int d = numbers[i].toInt();
-        const QString expected = d == 0 ? QString::fromLatin1(none[i]) : profile(d);
+        const QString expected = d == 0 ? QString::fromLatin1(none[i]) : velto::test::profileText(d);
         if (m_window->txtResult[static_cast<std::size_t>(i)]->toPlainText() != expected)
             return QStringLiteral("result box %1 does not match its number %2").arg(i).arg(d);
     }

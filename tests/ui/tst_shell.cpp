@@ -5,6 +5,7 @@
 #include "Settings.h"
 #include "Shutdown.h"
 #include "Startup.h"
+#include "VendorHost.h"
 #include "frmExitScreen.h"
 #include "frmMain.h"
 
@@ -67,20 +68,13 @@ private:
     static QString page(const char* key)
     {
         return QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=%2")
-            .arg(QLatin1String(VendorHostForTests()), QLatin1String(key));
+            .arg(QLatin1String(VendorHost), QLatin1String(key));
     }
-    static const char* VendorHostForTests();
     void storeDuration(const QString& value) { QVERIFY(writeSetting("Settings", "Duration", value)); }
     static QString duration() { return readSetting("Settings", "Duration"); }
 
     std::unique_ptr<frmMain> m_window;
 };
-
-#include "VendorHost.h"
-const char* TestShell::VendorHostForTests()
-{
-    return VendorHost;
-}
 
 void TestShell::init()
 {

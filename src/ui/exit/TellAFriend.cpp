@@ -30,16 +30,6 @@ TellAFriendRequest& tellAFriendRequest()
     return request;
 }
 
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0, last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 QString TellAFriendAddress(const TellAFriendRequest& request)
 {
     const QString host = QLatin1String(VendorHost);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TrimSpaces.h"
+
 #include <QString>
 
 class QWidget;
@@ -26,8 +28,5 @@ void SendTellAFriend(QWidget* window);
 // as UTF-8, so "&", "=", "#", "+", line breaks and letters of any script
 // reach the page exactly as typed.
 QString TellAFriendAddress(const TellAFriendRequest& request);
-
-// Removes leading and trailing spaces (U+0020 only; tabs and line breaks stay).
-QString trimSpaces(const QString& text);
 
 } // namespace velto

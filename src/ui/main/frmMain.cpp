@@ -10,6 +10,7 @@
 #include "Resources.h"
 #include "ResultBox.h"
 #include "SavedReadingFile.h"
+#include "TrimSpaces.h"
 #include "Twips.h"
 #include "Shutdown.h"
 #include "WebPages.h"
@@ -316,15 +317,7 @@ bool frmMain::resultsPageInFront() const
 
 void frmMain::cmdNext_Click()
 {
-    const QString name = [this] {
-        QString text = txtName->text();
-        qsizetype first = 0, last = text.size();
-        while (first < last && text[first] == u' ')
-            ++first;
-        while (last > first && text[last - 1] == u' ')
-            --last;
-        return text.mid(first, last - first);
-    }();
+    const QString name = trimSpaces(txtName->text());
     if (!ValidateName())
         return;
 
