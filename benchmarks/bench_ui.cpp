@@ -12,7 +12,7 @@ using namespace velto;
 class BenchReadingFlow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase() { resolveDesignFonts(); }
 
     void computeLongestTypedName()
     {

@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(velto::applicationName());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brimwell.VeltoArithmancy"));
-    velto::installFontSubstitutions();
+    velto::resolveDesignFonts();
     // Asked to terminate, the program ends as its own Exit does.
     velto::onTerminationRequest(&velto::CloseAllWindows);
 

@@ -6,9 +6,13 @@ namespace velto {
 
 enum class Face { Verdana, MsSansSerif };
 
-// Maps the design faces to installed fonts where they are missing. Call once,
-// after the application object exists and before any window is built.
-void installFontSubstitutions();
+// Chooses an installed font for each design face where the face itself is
+// missing. Call once, after the application object exists and before any
+// window is built.
+void resolveDesignFonts();
+
+// The family a design face is set in.
+QString familyFor(Face face);
 
 // The font of a control as designed: face, point size, weight, underline.
 QFont designFont(Face face, double pointSize, bool bold = false, bool underline = false);

@@ -26,7 +26,7 @@ public:
     static void initMain() { velto::test::isolateEnvironment(); }
 
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase() { resolveDesignFonts(); }
     void init();
     void cleanup();
 

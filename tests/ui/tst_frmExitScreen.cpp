@@ -67,7 +67,7 @@ private:
 
 void TestExitScreen::initTestCase()
 {
-    installFontSubstitutions();
+    resolveDesignFonts();
     setProcessEndHandler([this] { ++m_ends; });
 }
 

@@ -9,6 +9,8 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -28,7 +30,7 @@ public:
     static void initMain() { velto::test::isolateEnvironment(); }
 
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase() { resolveDesignFonts(); }
     void init();
     void cleanup() { m_window.reset(); }
 
@@ -50,6 +52,7 @@ private slots:
     void importButtonAnswersItsKeys_data();
     void importButtonAnswersItsKeys();
     void noCaptionIsClipped();
+    void controlsAreSetInTheMeasuredStandIn();
     void hiddenControlsLieBelowTheClientArea();
     void ampersandShownOnce();
     void longestNamesGiveAReading();
@@ -362,6 +365,21 @@ void TestMainWindow::noCaptionIsClipped()
         const int needed = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
         QVERIFY2(needed < button->width() - 4, qPrintable(button->objectName()));
     }
+}
+
+void TestMainWindow::controlsAreSetInTheMeasuredStandIn()
+{
+    // The layout was measured against DejaVu Sans; any other fallback
+    // fontconfig might choose would change line breaks and clip captions.
+    const QStringList installed = QFontDatabase::families();
+    if (installed.contains(QStringLiteral("Verdana"), Qt::CaseInsensitive))
+        QSKIP("the designed face is installed");
+    QVERIFY(installed.contains(QStringLiteral("DejaVu Sans")));
+    QCOMPARE(familyFor(Face::Verdana), QStringLiteral("DejaVu Sans"));
+    const QList<QWidget*> controls = m_window->centralWidget()->findChildren<QWidget*>();
+    QVERIFY(controls.size() >= 30);
+    for (QWidget* control : controls)
+        QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("DejaVu Sans"));
 }
 
 void TestMainWindow::hiddenControlsLieBelowTheClientArea()

@@ -50,7 +50,7 @@ public:
     static void initMain() { velto::test::isolateEnvironment(); }
 
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase() { resolveDesignFonts(); }
     void init();
     void cleanup();
 

@@ -51,7 +51,7 @@ private:
 
 void TestMonkey::initTestCase()
 {
-    installFontSubstitutions();
+    resolveDesignFonts();
     bool given = false;
     const quint32 seed = qEnvironmentVariableIntValue("VELTO_MONKEY_SEED", &given);
     const quint32 used = given ? seed : 20261207u;
