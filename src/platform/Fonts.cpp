@@ -23,7 +23,8 @@ QString designedFamily(Face face)
 }
 
 // Until resolved, the designed names; Qt then picks its own fallback.
-std::array<QString, Faces.size()> resolvedFamilies{designedFamily(Face::Verdana), designedFamily(Face::MsSansSerif)};
+std::array<QString, Faces.size()> resolvedFamilies{designedFamily(Face::Verdana),
+                                                   designedFamily(Face::MsSansSerif)};
 
 } // namespace
 
