@@ -5,9 +5,10 @@ with a single label, shows the floor for any window that draws text: the
 font stack (fontconfig, FreeType, HarfBuzz) that a bare window never loads.
 
 Time: from the exec of the process to the X server mapping its first
-top-level window (MapNotify on the root window, no polling). Memory: the
-peak resident set, read from wait4 after the process has been up for a
-moment and is asked to terminate.
+top-level window (MapNotify on the root window, no polling), and to the first
+frame drawn into that window (DamageNotify), when the user sees it filled.
+Memory: the peak resident set, read from wait4 after the process has been up
+for a moment and is asked to terminate.
 
 Usage: benchmarks/startup.py [build folder, default build/dev] [rounds, default 15]
 """
@@ -21,6 +22,7 @@ import tempfile
 import time
 
 from Xlib import X, display
+from Xlib.ext import damage
 
 
 def start_xvfb():
@@ -52,6 +54,7 @@ def start_server():
         xvfb, name = start_xvfb()
         disp = connect(name)
         if disp is not None:
+            disp.damage_query_version()  # the extension takes no requests before this
             return xvfb, name, disp
         xvfb.terminate()
         xvfb.wait()
@@ -59,7 +62,8 @@ def start_server():
 
 
 def measure(command, disp, env):
-    """Seconds from exec to the first top-level map, and peak RSS in MiB."""
+    """Seconds from exec to the first top-level map and to the first frame
+    drawn into that window, and peak RSS in MiB."""
     root = disp.screen().root
     root.change_attributes(event_mask=X.SubstructureNotifyMask)
     disp.sync()
@@ -67,23 +71,29 @@ def measure(command, disp, env):
         disp.next_event()
     start = time.monotonic()
     process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    mapped = None
+    mapped = framed = window = None
     deadline = start + 20
-    while mapped is None and time.monotonic() < deadline:
+    while framed is None and time.monotonic() < deadline:
         if not disp.pending_events():
             select.select([disp.fileno()], [], [], 0.05)
-        while disp.pending_events():
+        while framed is None and disp.pending_events():
             event = disp.next_event()
-            if event.type == X.MapNotify and not event.override:
-                mapped = time.monotonic()
-                break
+            now = time.monotonic()
+            if event.type == X.CreateNotify and not event.override:
+                # Watched from its creation, so no drawing can slip past.
+                event.window.damage_create(damage.DamageReportNonEmpty)
+                disp.flush()
+            elif event.type == X.MapNotify and not event.override and mapped is None:
+                mapped, window = now, event.window.id
+            elif type(event).__name__ == "DamageNotify" and mapped is not None and event.drawable.id == window:
+                framed = now
     time.sleep(0.5)  # settle: peak memory of a program that is up
     process.send_signal(signal.SIGTERM)
     _, _, usage = os.wait4(process.pid, 0)
     root.change_attributes(event_mask=X.NoEventMask)
-    if mapped is None:
-        raise RuntimeError(f"{command[0]} mapped no window")
-    return mapped - start, usage.ru_maxrss / 1024
+    if framed is None:
+        raise RuntimeError(f"{command[0]} mapped and drew no window")
+    return mapped - start, framed - start, usage.ru_maxrss / 1024
 
 
 def main():
@@ -109,13 +119,13 @@ def main():
         xvfb.terminate()
         xvfb.wait()
 
-    med = {k: (statistics.median(t for t, _ in v), statistics.median(m for _, m in v)) for k, v in results.items()}
-    print(f"{'':10}{'time to map (ms)':>18}{'peak RSS (MiB)':>16}")
+    med = {k: [statistics.median(r[i] for r in v) for i in range(3)] for k, v in results.items()}
+    print(f"{'':14}{'to map (ms)':>14}{'to frame (ms)':>16}{'peak RSS (MiB)':>16}")
     for k in commands:
-        print(f"{k:10}{med[k][0] * 1000:18.1f}{med[k][1]:16.1f}")
+        print(f"{k:14}{med[k][0] * 1000:14.1f}{med[k][1] * 1000:16.1f}{med[k][2]:16.1f}")
     for a, b in (("program", "bare"), ("label", "bare"), ("program", "label")):
-        name = f"{a}/{b}"
-        print(f"{name:14}{med[a][0] / med[b][0]:14.2f}{med[a][1] / med[b][1]:16.2f}")
+        ratios = [med[a][i] / med[b][i] for i in range(3)]
+        print(f"{a + '/' + b:14}{ratios[0]:14.2f}{ratios[1]:16.2f}{ratios[2]:16.2f}")
 
 
 if __name__ == "__main__":
