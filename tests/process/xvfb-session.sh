@@ -19,6 +19,9 @@ pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     kill "$xvfb_pid" 2>/dev/null || true
+    # A server still shutting down when the next test starts one on the same
+    # display number can remove the new server's socket.
+    wait "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
