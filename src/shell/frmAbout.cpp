@@ -41,7 +41,7 @@ std::vector<ControlSpec> designTable()
     // clang-format off
     return {
     // name           kind             container  left   top  width height caption                         fore   back  font                   look                     tab
-    {"Label2",        Kind::Label,     nullptr,    810,  150, 2325,  240, "Velto Arithmancy v1.15",       Olive, none, verdana(9.75, true),   AutoSize | Transparent,  -1},
+    {"Label2",        Kind::Label,     nullptr,    810,  150, 2325,  240, productTitle(),                 Olive, none, verdana(9.75, true),   AutoSize | Transparent,  -1},
     {"Label1",        Kind::Label,     nullptr,    810,  390, 6135,  825, description,                    Olive, none, windowFont,            WordWrap | Transparent,  -1},
     {"lblHomePage",   Kind::LinkLabel, nullptr,   2865, 1215, 4050,  195, homePage,                       Olive, none, link,                  AutoSize | Transparent,  -1},
     {"Label3",        Kind::Label,     nullptr,    120, 1650, 6795,  435, "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.",
@@ -60,7 +60,7 @@ frmAbout::frmAbout(QWidget* parent)
                   | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Velto Arithmancy v1.15"));
+    setWindowTitle(productTitle());
     setWindowIcon(applicationIcon());
     setFont(verdana(8.25));
     setAttribute(Qt::WA_DeleteOnClose);

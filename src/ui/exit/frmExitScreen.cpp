@@ -39,7 +39,6 @@ const QColor Yellow(255, 255, 0);
 
 constexpr int ClientWidth = 11115;
 constexpr int ClientHeight = 4725;
-const QString Title = QStringLiteral("Velto Arithmancy v1.15");
 
 QPointer<frmExitScreen>& instance()
 {
@@ -57,7 +56,7 @@ std::vector<ControlSpec> designTable()
     return {
     // name                    kind              container left  top   width height caption                                   fore       back   font                                   look                         tab
     {"picExitScreenIcon",      Kind::Label,      nullptr,   360,  120,  540,  540, {},                                       none,      none,  boxFont,                               Transparent,                  2},
-    {"lblExitScreenCaption",   Kind::Label,      nullptr,  1080,  240,    0,    0, Title,                                    none,      none,  designFont(Face::MsSansSerif, 18),     AutoSize | Transparent,       6},
+    {"lblExitScreenCaption",   Kind::Label,      nullptr,  1080,  240,    0,    0, productTitle(),                           none,      none,  designFont(Face::MsSansSerif, 18),     AutoSize | Transparent,       6},
     {"Label2",                 Kind::Label,      nullptr,   120,  840, 6975, 1095, {},                                       none,      none,  verdana(9.75, true),                   WordWrap | Transparent,       7},
     {"Check1",                 Kind::CheckBox,   nullptr,    30, 2040, 7185,  555, QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(VendorHost)),
                                                                                                                                   CheckBlue, none,  verdana(14.25),                        Transparent,                  1},
@@ -158,8 +157,8 @@ void frmExitScreen::buildControls()
 
 void frmExitScreen::Form_Load()
 {
-    setWindowTitle(Title);
-    lblExitScreenCaption->setText(Title);
+    setWindowTitle(productTitle());
+    lblExitScreenCaption->setText(productTitle());
     lblExitScreenCaption->resize(lblExitScreenCaption->sizeHint());
     setWindowIcon(applicationIcon());
     picExitScreenIcon->setPixmap(applicationIcon().pixmap(32, 32));

@@ -107,7 +107,7 @@ frmMain::frmMain(QWidget* parent)
                       | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Velto Arithmancy v1.15"));
+    setWindowTitle(productTitle());
     setWindowIcon(applicationIcon());
     setFont(verdana(8.25));
     setAttribute(Qt::WA_DeleteOnClose);
