@@ -10,13 +10,7 @@ session_bus=$DBUS_SESSION_BUS_ADDRESS
 source "$(dirname "$0")/xvfb-session.sh"
 export DBUS_SESSION_BUS_ADDRESS=$session_bus
 
-mkdir -p "$work/bin"
-cat > "$work/bin/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$1" >> "$work/opened"
-STUB
-chmod +x "$work/bin/xdg-open"
-export PATH=$work/bin:$PATH
+stand_in_browser
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)

@@ -10,13 +10,7 @@ settings=$XDG_CONFIG_HOME/velto-arithmancy/velto-arithmancy.conf
 today=$(date +%F)
 
 # Addresses go to a stand-in browser that writes them down.
-mkdir -p "$work/bin"
-cat > "$work/bin/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$1" >> "$work/opened"
-STUB
-chmod +x "$work/bin/xdg-open"
-export PATH=$work/bin:$PATH
+stand_in_browser
 
 store() { mkdir -p "$(dirname "$settings")"; printf '[Settings]\nDuration=%s\n' "$1" > "$settings"; }
 

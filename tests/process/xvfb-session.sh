@@ -28,6 +28,18 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Puts a stand-in browser first in PATH that writes each address it is given
+# to $work/opened, one per line.
+stand_in_browser() {
+    mkdir -p "$work/bin"
+    cat > "$work/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >> "$work/opened"
+STUB
+    chmod +x "$work/bin/xdg-open"
+    export PATH=$work/bin:$PATH
+}
+
 # Number of mapped windows whose title matches exactly.
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 
