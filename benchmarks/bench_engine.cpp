@@ -41,7 +41,7 @@ void BM_ComputeReading(benchmark::State& state)
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(name.size()));
 }
-BENCHMARK(BM_ComputeReading)->Arg(10)->Arg(1000)->Arg(32767);
+BENCHMARK(BM_ComputeReading)->Arg(10)->Arg(1000)->Arg(32767)->Arg(1000000);
 
 void BM_ReduceNumber(benchmark::State& state)
 {

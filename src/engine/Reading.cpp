@@ -42,17 +42,16 @@ constexpr int addCapped(int sum, int v) noexcept
 
 Reading ComputeReading(std::u16string_view name) noexcept
 {
-    const std::u16string_view read = name.substr(0, MaxNameLength);
     int character = 0, heart = 0, social = 0;
 
     // A sum at MaxSum takes no further addition; any other sum limits how
     // many letters can follow before one of its additions might be skipped.
-    const auto lettersThatFit = [&read](int sum) {
-        return sum == MaxSum ? read.size() : static_cast<std::size_t>((MaxSum - sum) / MaxLetterValue);
+    const auto lettersThatFit = [&name](int sum) {
+        return sum == MaxSum ? name.size() : static_cast<std::size_t>((MaxSum - sum) / MaxLetterValue);
     };
 
     std::size_t i = 0;
-    while (i < read.size()) {
+    while (i < name.size()) {
         if (character == MaxSum && heart == MaxSum && social == MaxSum)
             break;
         const std::size_t room =
@@ -61,10 +60,10 @@ Reading ComputeReading(std::u16string_view name) noexcept
             // No addition in this run can be skipped, so it is summed without
             // tests. Each half of `packed` stays below 9 * room <= MaxSum
             // whenever some sum is still open.
-            const std::size_t end = i + std::min(room, read.size() - i);
+            const std::size_t end = i + std::min(room, name.size() - i);
             std::uint32_t packed = 0;
             for (; i < end; ++i)
-                packed += packedValue(read[i]);
+                packed += packedValue(name[i]);
             const int heartRun = static_cast<int>(packed & 0xFFFF);
             const int socialRun = static_cast<int>(packed >> 16);
             if (character != MaxSum)
@@ -75,9 +74,9 @@ Reading ComputeReading(std::u16string_view name) noexcept
                 social += socialRun;
         } else {
             // Close to the limit: test every addition, a short run at a time.
-            const std::size_t end = i + std::min<std::size_t>(64, read.size() - i);
+            const std::size_t end = i + std::min<std::size_t>(64, name.size() - i);
             for (; i < end; ++i) {
-                const std::uint32_t packed = packedValue(read[i]);
+                const std::uint32_t packed = packedValue(name[i]);
                 const int heartValue = static_cast<int>(packed & 0xFFFF);
                 const int socialValue = static_cast<int>(packed >> 16);
                 character = addCapped(character, heartValue + socialValue);

@@ -18,16 +18,13 @@ struct Reading {
 
 enum class NumberKind { Character, Heart, Social };
 
-// Longest name that is read; the position count of the walk is a signed
-// 16-bit value, so anything beyond the first 32,767 code units is ignored.
-inline constexpr std::size_t MaxNameLength = 32767;
-
 // Largest value a sum can hold (signed 16 bits).
 inline constexpr std::int16_t MaxSum = 32767;
 
 // Sums the letter values of the capitals A to Z in `name` (UTF-16 code
-// units; every other code unit counts nothing). An addition that would pass
-// MaxSum is skipped, and the rest of that letter's step still runs.
+// units; every other code unit counts nothing), however long the name is. An
+// addition that would pass MaxSum is skipped, and the rest of that letter's
+// step still runs.
 Reading ComputeReading(std::u16string_view name) noexcept;
 
 // Repeated decimal digit sum: 0 stays 0, any other n becomes 1 to 9.

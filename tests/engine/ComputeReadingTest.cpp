@@ -64,11 +64,12 @@ TEST(ComputeReading, SkipsAdditionsPastTheLimitButFinishesTheLetter)
     EXPECT_EQ(r.SocialNumber, 8);
 }
 
-TEST(ComputeReading, ReadsOnlyTheFirst32767CodeUnits)
+TEST(ComputeReading, ReadsTheWholeNameHoweverLong)
 {
-    std::u16string name(velto::MaxNameLength - 1, u' ');
-    name += u"AB"; // A is the last code unit read, B lies beyond
-    EXPECT_EQ(ComputeReading(name), (Reading{1, 1, 0}));
+    // Pasted text can be longer than any sum: letters far out still count.
+    std::u16string name(40000, u'.');
+    name += u"JOHN SMITH";
+    EXPECT_EQ(ComputeReading(name), (Reading{44, 15, 29}));
 }
 
 // An independent formulation: values from the alphabet position, vowels from
@@ -108,7 +109,7 @@ TEST(ComputeReading, MatchesLetterByLetterWalkPastTheLimit)
             if (sum + v <= 32767)
                 sum += v;
         };
-        for (const char16_t c : name.substr(0, 32767)) {
+        for (const char16_t c : name) {
             if (c < u'A' || c > u'Z')
                 continue;
             const int value = (c - u'A') % 9 + 1;
@@ -123,7 +124,7 @@ TEST(ComputeReading, MatchesLetterByLetterWalkPastTheLimit)
     std::mt19937 rng(7);
     for (const std::u16string& mix : mixes) {
         std::uniform_int_distribution<std::size_t> pick(0, mix.size() - 1);
-        for (const std::size_t length : {3600u, 4000u, 9000u, 32767u, 40000u}) {
+        for (const std::size_t length : {3600u, 4000u, 9000u, 32767u, 40000u, 100000u}) {
             std::u16string name;
             for (std::size_t i = 0; i < length; ++i)
                 name += mix[pick(rng)];
