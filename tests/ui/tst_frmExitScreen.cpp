@@ -5,11 +5,13 @@
 #include "Shutdown.h"
 #include "TellAFriend.h"
 #include "VendorHost.h"
+#include "MultiLineBox.h"
 #include "frmExitScreen.h"
 #include "frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -414,25 +416,59 @@ void TestExitScreen::requestAddressForPlainValues()
 
 void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
 {
+    // The name and the message are pasted into their boxes; with `enter`,
+    // Enter and "x" are typed after the message, which the box holds as CR LF.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("enter");
     QTest::addColumn<QString>("friendEmail");
-    QTest::newRow("ampersand and equals") << "Tom & Jerry" << "a=b&taf5=evil" << "x@y.z";
-    QTest::newRow("number sign") << "#1 fan" << "see #2" << "fan#club@y.z";
-    QTest::newRow("plus and percent") << "A+B" << "100% sure" << "ann+news@example.org";
-    QTest::newRow("line breaks") << "Ann" << "Your Message\r\nline two" << "x@y.z";
-    QTest::newRow("letters of other scripts") << "Zo\u00eb \u0141\u00f3d\u017a" << "\u65e5\u672c" << "x@y.z";
+    QTest::addColumn<QString>("refusal"); // empty: the request is sent
+    const QString sent;
+    QTest::newRow("ampersand and equals") << "Tom & Jerry" << "a=b&taf5=evil" << false << "x@y.z" << sent;
+    QTest::newRow("number sign") << "#1 fan" << "see #2" << false << "fan#club@y.z" << sent;
+    QTest::newRow("plus and percent") << "A+B" << "100% sure" << false << "ann+news@example.org" << sent;
+    QTest::newRow("line breaks") << "Ann" << "Your Message\r\nline two" << true << "x@y.z" << sent;
+    QTest::newRow("letters of other scripts") << "Zo\u00eb \u0141\u00f3d\u017a" << "\u65e5\u672c" << false
+                                              << "x@y.z" << sent;
+    QTest::newRow("no-break spaces, even last") << "Ann\u00A0Lee\u00A0" << "a\u00A0b\u2028c\u2029d\u00A0" << false
+                                                << "x@y.z" << sent;
+    QTest::newRow("lone CR and LF") << "a\rb\nc" << "a\rb\nc\r" << true << "x@y.z" << sent;
+    QTest::newRow("100,000 characters of name") << QString(100000, u'n') << "hi" << false << "x@y.z" << sent;
+    QTest::newRow("100,000 characters of message") << "Ann" << QString(100000, u'm') << true << "x@y.z" << sent;
+    // Encoded, this passes what the browser's launcher can be handed.
+    QTest::newRow("too long to hand over") << "Ann" << QString(30000, u'\u00e9') << false << "x@y.z"
+                                           << "This Request Is Too Long To Open In Your Browser";
 }
 
 void TestExitScreen::requestValuesArriveExactlyAsTyped()
 {
     QFETCH(QString, name);
     QFETCH(QString, message);
+    QFETCH(bool, enter);
     QFETCH(QString, friendEmail);
+    QFETCH(QString, refusal);
     frmExitScreen* s = shown();
-    fill(name, QStringLiteral("me@example.org"), message, QStringLiteral("Bob"), friendEmail);
+    fill({}, QStringLiteral("me@example.org"), {}, QStringLiteral("Bob"), friendEmail);
+    QGuiApplication::clipboard()->setText(name);
+    s->txtName->paste();
+    QGuiApplication::clipboard()->setText(message);
+    s->txtMessage->paste();
+    if (enter) {
+        QTest::keyClick(s->txtMessage, Qt::Key_Return);
+        QTest::keyClicks(s->txtMessage, QStringLiteral("x"));
+        message += "\r\nx";
+    }
     AddressRecorder recorder;
+    MessageRecorder messages;
     s->cmdSubmit_Click();
+    if (!refusal.isEmpty()) {
+        QVERIFY(recorder.addresses.isEmpty());
+        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages.front().text, refusal);
+        QCOMPARE(messages.messages.front().parent, s);
+        return;
+    }
+    QVERIFY(messages.messages.empty());
     QCOMPARE(recorder.addresses.size(), 1);
 
     // What the receiving page decodes is what the user typed, key by key.

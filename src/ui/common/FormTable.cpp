@@ -2,6 +2,7 @@
 
 #include "DesignFrame.h"
 #include "LinkLabel.h"
+#include "MultiLineBox.h"
 #include "ResultBox.h"
 #include "Twips.h"
 
@@ -14,6 +15,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace velto {
@@ -60,12 +62,15 @@ QWidget* create(const ControlSpec& spec, QWidget* parent)
     }
     case Kind::CheckBox:
         return new QCheckBox(parent);
-    case Kind::TextBox:
-        if (spec.look & ControlSpec::FlatBorder)
-            return new FlatLineEdit(parent);
-        return new QLineEdit(parent);
+    case Kind::TextBox: {
+        QLineEdit* box = (spec.look & ControlSpec::FlatBorder) ? new FlatLineEdit(parent) : new QLineEdit(parent);
+        // Qt's default stops a box at 32,767 characters without a word;
+        // nothing the user puts in a box may be dropped.
+        box->setMaxLength(std::numeric_limits<int>::max());
+        return box;
+    }
     case Kind::MultiLineBox: {
-        auto* box = new QPlainTextEdit(parent);
+        auto* box = new MultiLineBox(parent);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setTabChangesFocus(true);
         return box;
@@ -124,6 +129,8 @@ void applyCaption(QWidget* w, const ControlSpec& spec)
         static_cast<QLineEdit*>(w)->setText(spec.caption);
         break;
     case Kind::MultiLineBox:
+        static_cast<MultiLineBox*>(w)->setText(spec.caption);
+        break;
     case Kind::ResultBox:
         static_cast<QPlainTextEdit*>(w)->setPlainText(spec.caption);
         break;

@@ -58,7 +58,7 @@ void SendTellAFriend(QWidget* window)
         return;
     }
     request.RequestAddress = TellAFriendAddress(request);
-    OpenAddress(request.RequestAddress);
+    OpenAddress(request.RequestAddress, window);
 }
 
 } // namespace velto

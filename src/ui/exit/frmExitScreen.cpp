@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
+#include "MultiLineBox.h"
 #include "Random.h"
 #include "Resources.h"
 #include "Shutdown.h"
@@ -68,23 +69,12 @@ std::vector<ControlSpec> designTable()
     {"txtFriendEmail",         Kind::TextBox,    "Frame2", 3600,  720, 3375,  285, "Friend's Email Address",                 none,      none,  boxFont,                               Plain,                       12},
     {"txtFriendName",          Kind::TextBox,    "Frame2",   85,  720, 3375,  285, "Friend's Name",                          none,      none,  boxFont,                               Plain,                       13},
     // Lies below the frame's lower edge, so the frame clips it from view.
-    {"txtMessage",             Kind::MultiLineBox, "Frame2", 4800, 3600, 1815, 495, "Your Message\n",                       none,      none,  boxFont,                               Plain,                       14},
+    {"txtMessage",             Kind::MultiLineBox, "Frame2", 4800, 3600, 1815, 495, "Your Message\r\n",                     none,      none,  boxFont,                               Plain,                       14},
     {"Frame6",                 Kind::Frame,      nullptr,  7320,  120, 3735, 4575, "Download Brimwell Softwares",            White,     Navy,  frameFont,                             ThreeDBorder,                15},
     {"Label3",                 Kind::Label,      "Frame6",  120,  360, 3495, 3855, resourceText("exit-other-programs.txt"),  White,     none,  verdana(9),                            WordWrap | Transparent,      16},
     {"lblGoToHome",            Kind::LinkLabel,  "Frame6",   75, 4250,    0,    0, "Click Here To Visit Brimwell Softwares", Yellow,    none,  verdana(9, true, true),                AutoSize | Transparent,      17},
     };
     // clang-format on
-}
-
-// Box texts are held with CR LF line breaks; the edit control keeps LF.
-QString toProgramText(QString text)
-{
-    return text.replace(u'\n', QStringLiteral("\r\n"));
-}
-
-QString toBoxText(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 } // namespace
@@ -129,7 +119,7 @@ void frmExitScreen::buildControls()
     txtEmail = m_form.get<QLineEdit>(QStringLiteral("txtEmail"));
     txtFriendEmail = m_form.get<QLineEdit>(QStringLiteral("txtFriendEmail"));
     txtFriendName = m_form.get<QLineEdit>(QStringLiteral("txtFriendName"));
-    txtMessage = m_form.get<QPlainTextEdit>(QStringLiteral("txtMessage"));
+    txtMessage = m_form.get<MultiLineBox>(QStringLiteral("txtMessage"));
     Frame6 = m_form.get<DesignFrame>(QStringLiteral("Frame6"));
     Label3 = m_form.get<QLabel>(QStringLiteral("Label3"));
     lblGoToHome = m_form.get<LinkLabel>(QStringLiteral("lblGoToHome"));
@@ -223,14 +213,14 @@ QString frmExitScreen::placeholderOf(const QWidget* box) const
 QString frmExitScreen::boxText(const QWidget* box) const
 {
     if (box == txtMessage)
-        return toProgramText(txtMessage->toPlainText());
+        return txtMessage->text();
     return static_cast<const QLineEdit*>(box)->text();
 }
 
 void frmExitScreen::setBoxText(QWidget* box, const QString& text)
 {
     if (box == txtMessage)
-        txtMessage->setPlainText(toBoxText(text));
+        txtMessage->setText(text);
     else
         static_cast<QLineEdit*>(box)->setText(text);
 }

@@ -14,13 +14,13 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace velto {
 
 class DesignFrame;
 class LinkLabel;
+class MultiLineBox;
 
 class frmExitScreen : public QWidget {
     Q_OBJECT
@@ -44,7 +44,7 @@ public:
     QLineEdit* txtEmail = nullptr;
     QLineEdit* txtFriendEmail = nullptr;
     QLineEdit* txtFriendName = nullptr;
-    QPlainTextEdit* txtMessage = nullptr;
+    MultiLineBox* txtMessage = nullptr;
     DesignFrame* Frame6 = nullptr;
     QLabel* Label3 = nullptr;
     LinkLabel* lblGoToHome = nullptr;
