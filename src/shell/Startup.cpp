@@ -55,12 +55,14 @@ frmMain* StartUp()
 
 void UpdateReminder()
 {
-    const QString stored = readSetting(SettingsSection, DurationSetting);
-    if (stored.isEmpty()) {
+    const std::optional<QString> stored = readSetting(SettingsSection, DurationSetting);
+    if (!stored)
+        return; // an unreadable store: left as it is, no message
+    if (stored->isEmpty()) {
         writeSetting(SettingsSection, DurationSetting, todayText());
         return;
     }
-    const QDate last = QDate::fromString(stored, Qt::ISODate);
+    const QDate last = QDate::fromString(*stored, Qt::ISODate);
     if (!last.isValid())
         return; // unreadable: left as it is, no message
     const qint64 days = QDate::currentDate().daysTo(last);
@@ -72,6 +74,9 @@ void UpdateReminder()
                                                     "Do you want to check for an update?"),
                                      QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes});
+    // Ended while the question was open: the user never answered it.
+    if (processEnding())
+        return;
     if (!writeSetting(SettingsSection, DurationSetting, todayText()))
         return;
     if (answer == QMessageBox::Yes)

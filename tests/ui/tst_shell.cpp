@@ -71,7 +71,12 @@ private:
             .arg(QLatin1String(VendorHost), QLatin1String(key));
     }
     void storeDuration(const QString& value) { QVERIFY(writeSetting("Settings", "Duration", value)); }
-    static QString duration() { return readSetting("Settings", "Duration"); }
+    static QString duration() { return readSetting("Settings", "Duration").value_or("(unreadable)"); }
+    static QString settingsFile()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + applicationName()
+            + "/" + applicationName() + ".conf";
+    }
 
     std::unique_ptr<frmMain> m_window;
 };
@@ -79,8 +84,7 @@ private:
 void TestShell::init()
 {
     resetShutdown();
-    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + "/" + applicationName() + "/"
-                  + applicationName() + ".conf");
+    QFile::remove(settingsFile());
     m_window = std::make_unique<frmMain>();
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
@@ -212,31 +216,39 @@ void TestShell::firstRunWritesTodayQuietly()
 
 void TestShell::unreadableDateIsLeftAlone_data()
 {
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("words") << "next tuesday";
-    QTest::newRow("impossible date") << "2026-02-30";
-    QTest::newRow("short date text") << "12/7/26";
-    QTest::newRow("long junk") << QString(100000, QChar(u'7'));
+    QTest::addColumn<QByteArray>("stored"); // the Duration line's value, as it stands in the file
+    QTest::newRow("words") << QByteArray("next tuesday");
+    QTest::newRow("impossible date") << QByteArray("2026-02-30");
+    QTest::newRow("short date text") << QByteArray("12/7/26");
+    QTest::newRow("long junk") << QByteArray(100000, '7');
+    // The store reads this as a list of two texts.
+    QTest::newRow("list of dates") << QByteArray("2001-01-01, 2002-02-02");
+    QTest::newRow("stored other type") << QByteArray("@Rect(1 2 3 4)");
 }
 
 void TestShell::unreadableDateIsLeftAlone()
 {
-    QFETCH(QString, stored);
-    storeDuration(stored);
+    QFETCH(QByteArray, stored);
+    QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+    QFile file(settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray contents = "[Settings]\nDuration=" + stored + "\n";
+    file.write(contents);
+    file.close();
     MessageRecorder messages;
     AddressRecorder recorder;
     UpdateReminder();
     QVERIFY(messages.messages.empty());
     QVERIFY(recorder.addresses.isEmpty());
-    QCOMPARE(duration(), stored);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), contents);
 }
 
 void TestShell::failedWriteOpensNoPage()
 {
     const QString old = QDate::currentDate().addDays(-30).toString(Qt::ISODate);
     storeDuration(old);
-    const QString file = QStandardPaths::writableLocation(QStandardPaths::ConfigLocation) + "/" + applicationName()
-        + "/" + applicationName() + ".conf";
+    const QString file = settingsFile();
     QVERIFY(QFile::exists(file));
     if (::geteuid() == 0)
         QSKIP("root writes read-only files");
