@@ -32,7 +32,38 @@ kill -9 "$first"; wait "$first" 2>/dev/null || true
 wait_window "$main_title" || fail "a stale lock blocked the next start"
 kill "$third"; wait "$third" 2>/dev/null || true
 
-# 3. Two starts at the same instant, repeated.
+# 3. Only a live copy refuses a start: whatever else sits at the lock's path
+# is taken over, and the new lock holds against the next copy.
+lock=$XDG_RUNTIME_DIR/velto-arithmancy.lock
+printf 'keep me\n' > "$work/target"
+for row in empty garbage folder symlink other-host other-user; do
+    rm -rf "$lock" "$lock".stale-*
+    case $row in
+        empty) : > "$lock" ;;
+        garbage) head -c 300 /dev/urandom > "$lock" ;;
+        folder) mkdir -p "$lock/inside" ;;
+        symlink) ln -s "$work/target" "$lock" ;;
+        # A live process, but on a host of another name (renamed since).
+        other-host) printf '%s\nvelto-arithmancy\nsome-other-host\n' "$$" > "$lock" ;;
+        other-user)
+            [ "$(id -u)" -eq 0 ] || continue
+            printf '%s\nvelto-arithmancy\n%s\n' "$$" "$(hostname)" > "$lock"
+            chown nobody "$lock" ;;
+    esac
+    touch -h -d '1 hour ago' "$lock"
+    "$binary" & app=$!; pids+=("$app")
+    wait_window "$main_title" 10 || fail "lock $row: the start was refused"
+    [ "$(count_windows "$message_title")" -eq 0 ] || fail "lock $row: a message was shown"
+    "$binary" & second=$!; pids+=("$second")
+    wait_window "$message_title" || fail "lock $row: a second start was not refused"
+    focus "$(xdotool search --onlyvisible --name "^$message_title\$" | head -n 1)"
+    xdotool key Return
+    wait "$second" || fail "lock $row: the refused start ended with $?"
+    kill "$app"; wait "$app" 2>/dev/null || true
+done
+[ "$(cat "$work/target")" = 'keep me' ] || fail "the file a linked lock pointed to was changed"
+
+# 4. Two starts at the same instant, repeated.
 for ((round = 1; round <= rounds; round++)); do
     "$binary" & a=$!
     "$binary" & b=$!
@@ -48,4 +79,4 @@ for ((round = 1; round <= rounds; round++)); do
         sleep 0.1
     done
 done
-echo "instances: second start refused, stale lock taken over, $rounds races with one winner each"
+echo "instances: second start refused, stale and foreign locks taken over, $rounds races with one winner each"
