@@ -27,6 +27,8 @@ bool displayAvailable()
 
 int main(int argc, char* argv[])
 {
+    // From the first moment: a request to terminate is never lost.
+    velto::catchTerminationSignals();
     if (!displayAvailable()) {
         std::fputs("velto-arithmancy: no display found (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
         return EXIT_FAILURE;

@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 
 #if defined(Q_OS_UNIX)
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -14,36 +15,66 @@ namespace velto {
 #if defined(Q_OS_UNIX)
 namespace {
 
+// How long the user-interface thread has to take up a request before the
+// process ends without it.
+constexpr unsigned FallbackSeconds = 2;
+
 int signalPipe[2] = {-1, -1};
 
 extern "C" void forwardSignal(int)
 {
-    // Only async-signal-safe work here: wake the event loop.
+    // Only async-signal-safe work here: wake the event loop, and make sure
+    // the process ends even if no loop wakes.
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+    ::alarm(FallbackSeconds);
+    errno = savedErrno;
+}
+
+extern "C" void endNow(int)
+{
+    ::_exit(0);
 }
 
 } // namespace
 
-void onTerminationRequest(std::function<void()> handler)
+void catchTerminationSignals()
 {
-    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+    // Non-blocking: a burst of signals must never block the handler.
+    if (signalPipe[0] >= 0
+        || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         return;
-    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler = std::move(handler)] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
-        handler();
-    });
-
     struct sigaction action {};
-    action.sa_handler = forwardSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    action.sa_handler = endNow;
+    ::sigaction(SIGALRM, &action, nullptr);
+    action.sa_handler = forwardSignal;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(signal, &action, nullptr);
 }
+
+void onTerminationRequest(std::function<void()> handler)
+{
+    catchTerminationSignals();
+    if (signalPipe[1] < 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler = std::move(handler)] {
+        // Taken up: the handler ends the program its own way.
+        ::alarm(0);
+        char bytes[16];
+        while (::read(signalPipe[1], bytes, sizeof bytes) > 0) {
+        }
+        handler();
+    });
+}
 #else
+void catchTerminationSignals()
+{
+}
+
 void onTerminationRequest(std::function<void()>)
 {
 }

@@ -4,10 +4,16 @@
 
 namespace velto {
 
+// Catches SIGTERM, SIGINT and SIGHUP from the start of the process. Call
+// first thing in main, before the application object exists.
+void catchTerminationSignals();
+
 // Runs `handler` on the user-interface thread when the process is asked to
-// terminate (SIGTERM, SIGINT, SIGHUP), instead of dying on the spot, so that
-// a shutdown by the session or the user ends the program as its own Exit
-// does. Call once, after the application object exists.
+// terminate, instead of dying on the spot, so that a shutdown by the session
+// or the user ends the program as its own Exit does. A request that arrived
+// earlier is handled as soon as an event loop runs. Should the thread not get
+// to it within a moment (stuck in a call, or no loop running), the process
+// ends at once with status 0. Call once, after the application object exists.
 void onTerminationRequest(std::function<void()> handler);
 
 } // namespace velto

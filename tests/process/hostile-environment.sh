@@ -38,6 +38,20 @@ before=$(md5sum < "$settings")
 start_quietly_and_terminate "1 MB Duration"
 [ "$(md5sum < "$settings")" = "$before" ] || fail "1 MB Duration was rewritten"
 
+# A store or store lock that is no regular file hangs nothing and is left as
+# it is; nor is a store larger than the program ever writes read whole.
+mkdir -p "$(dirname "$settings")"
+rm -f "$settings"
+mkfifo "$settings"
+start_quietly_and_terminate "settings file is a FIFO"
+[ -p "$settings" ] || fail "the FIFO in the store's place was replaced"
+rm -f "$settings"
+mkdir "$settings.lock"
+touch -d '1 hour ago' "$settings.lock"
+start_quietly_and_terminate "settings lock is a folder"
+[ -d "$settings.lock" ] && [ ! -e "$settings" ] || fail "the store's lock folder was not left alone"
+rmdir "$settings.lock"
+
 # 2. Dates far away remind; Yes opens the download page, No (Esc) does not.
 store 0001-01-01
 "$binary" & app=$!; pids+=("$app")
@@ -61,6 +75,32 @@ wait_window "$main_title" || fail "no main window after answering No"
 grep -q -x "Duration=$today" "$settings" || fail "No did not store today"
 [ ! -e "$work/opened" ] || fail "No opened a page"
 kill -TERM "$app"; wait "$app" || fail "SIGTERM: status $?"
+
+# A request to terminate ends the program at any moment of its start, before
+# its event loop runs too, within 5 seconds. Once main runs (surely by 0.1 s)
+# it ends with status 0; before that the system's default ends it.
+for delay in 0 0.01 0.03 0.1 0.3; do
+    "$binary" & app=$!; pids+=("$app")
+    sleep "$delay"
+    kill -TERM "$app"
+    for ((i = 0; i < 50; i++)); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "SIGTERM $delay s after the start: still running after 5 s"
+    status=0; wait "$app" || status=$?
+    [ "$status" -eq 0 ] || { [ "$status" -eq 143 ] && [ "${delay#0.}" != 1 ] && [ "${delay#0.}" != 3 ]; } ||
+        fail "SIGTERM $delay s after the start: status $status"
+done
+
+# Ending while the reminder is open is no answer: nothing is written.
+for signal in TERM INT HUP; do
+    store 2001-01-01
+    before=$(md5sum < "$settings")
+    "$binary" & app=$!; pids+=("$app")
+    wait_window "$message_title" || fail "SIG$signal: no reminder"
+    kill -"$signal" "$app"
+    wait "$app" || fail "SIG$signal during the reminder: status $?"
+    [ "$(md5sum < "$settings")" = "$before" ] || fail "SIG$signal during the reminder rewrote Duration"
+done
+store "$today"
 
 # 3. No settings folder that can be made, and no usable runtime folder.
 touch "$work/plain-file"
