@@ -1,6 +1,6 @@
 // ComputeReading cost on typed-looking names. Reports nanoseconds per
 // character (the "ns_per_char" counter); the cost must grow linearly.
-#include "Reading.h"
+#include "engine/Reading.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
-// How long the compute step takes in the real main window for the longest
-// names: 32,767 typed capitals, and 100,000 characters pasted (the name box
-// keeps 32,767). Run: QT_QPA_PLATFORM=offscreen build/dev/benchmarks/bench_ui
-#include "Fonts.h"
-#include "frmMain.h"
+// How long the compute step takes in the real main window for long names:
+// 32,767 typed capitals, and 100,000 characters pasted.
+// Run: QT_QPA_PLATFORM=offscreen build/dev/benchmarks/bench_ui
+#include "platform/Fonts.h"
+#include "ui/main/frmMain.h"
 
 #include <QLineEdit>
 #include <QtTest>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes, read as UTF-16 code units, to the reading engine and
 // checks what must hold for every name.
-#include "Reading.h"
+#include "engine/Reading.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes as a whole saved reading file to the line reader,
 // UnscrambleText and the Windows-1252 decoder.
-#include "SavedReadingFile.h"
+#include "engine/SavedReadingFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,11 @@
-#include "Fonts.h"
-#include "Settings.h"
-#include "Shutdown.h"
-#include "Startup.h"
-#include "Termination.h"
+// The executable: it creates the application and hands over to the shell.
+
+#include "platform/Fonts.h"
+#include "platform/Settings.h"
+#include "platform/Termination.h"
+#include "product/Product.h"
+#include "shell/Shell.h"
+#include "shell/Shutdown.h"
 
 #include <QApplication>
 
@@ -35,7 +38,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(velto::applicationName());
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.brimwell.VeltoArithmancy"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(velto::product::DesktopId));
     velto::resolveDesignFonts();
     // Asked to terminate, the program ends as its own Exit does.
     velto::onTerminationRequest(&velto::CloseAllWindows);

@@ -1,5 +1,9 @@
 #pragma once
 
+// The engine: plain C++ without Qt. It owns the reading of a name, the saved
+// reading file format and the vendor's addresses; it uses nothing above it.
+
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -20,6 +24,17 @@ enum class NumberKind { Character, Heart, Social };
 
 // Largest value a sum can hold (signed 16 bits).
 inline constexpr std::int16_t MaxSum = 32767;
+
+// What the results page shows for a name: the three reduced numbers and the
+// text beside each (Character, Heart, Social), the not-available lines
+// included.
+struct NameReading {
+    Reading numbers;
+    std::array<std::u16string_view, 3> texts;
+};
+
+// The whole reading of a name, its blanks already trimmed.
+NameReading ReadName(std::u16string_view name) noexcept;
 
 // Sums the letter values of the capitals A to Z in `name` (UTF-16 code
 // units; every other code unit counts nothing), however long the name is. An

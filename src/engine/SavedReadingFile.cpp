@@ -1,6 +1,20 @@
-#include "SavedReadingFile.h"
+#include "engine/SavedReadingFile.h"
 
 namespace velto {
+
+SavedReadingPath CheckSavedReadingPath(std::u16string_view path) noexcept
+{
+    if (path.size() >= 3 && !path.ends_with(u"num"))
+        return SavedReadingPath::Refused;
+    return path.empty() ? SavedReadingPath::None : SavedReadingPath::Accepted;
+}
+
+SavedReading ReadSavedReading(std::string_view bytes)
+{
+    const auto lines = ReadSavedReadingLines(bytes);
+    const auto date = [&lines](std::size_t line) { return DecodeWindows1252(UnscrambleText(lines[line - 1])); };
+    return {date(4), date(5), date(6)};
+}
 
 std::array<std::string, SavedReadingLines> ReadSavedReadingLines(std::string_view bytes)
 {

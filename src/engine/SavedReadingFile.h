@@ -20,6 +20,25 @@ inline constexpr std::size_t MaxSavedReadingBytes = 64 * 1024;
 
 inline constexpr std::size_t SavedReadingLines = 6;
 
+// How the import takes the path the file dialog returned.
+enum class SavedReadingPath {
+    None,     // empty: the dialog was cancelled
+    Refused,  // three characters or more, not ending in "num" exactly
+    Accepted, // to be read
+};
+
+SavedReadingPath CheckSavedReadingPath(std::u16string_view path) noexcept;
+
+// The birth date a saved reading holds, as texts for the three drop-down
+// lists; a line the file lacks gives an empty text.
+struct SavedReading {
+    std::u16string month, day, year;
+};
+
+// Reads the birth date from the first bytes of a saved reading file (only
+// the first MaxSavedReadingBytes count).
+SavedReading ReadSavedReading(std::string_view bytes);
+
 // The first six lines of the file's bytes (only the first
 // MaxSavedReadingBytes of them count); missing lines are empty.
 std::array<std::string, SavedReadingLines> ReadSavedReadingLines(std::string_view bytes);

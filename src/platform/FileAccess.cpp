@@ -1,4 +1,4 @@
-#include "FileAccess.h"
+#include "platform/FileAccess.h"
 
 #include <QFile>
 #include <QFileInfo>

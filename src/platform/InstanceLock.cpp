@@ -1,6 +1,6 @@
-#include "InstanceLock.h"
+#include "platform/InstanceLock.h"
 
-#include "Settings.h"
+#include "platform/Settings.h"
 
 #include <QDir>
 #include <QFile>

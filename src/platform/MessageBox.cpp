@@ -1,4 +1,6 @@
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
+
+#include "product/Product.h"
 
 namespace velto {
 
@@ -14,7 +16,7 @@ QMessageBox::StandardButton showMessage(const Message& message)
 {
     if (handler())
         return handler()(message);
-    QMessageBox box(message.icon, QString::fromLatin1(ApplicationTitle), message.text, message.buttons,
+    QMessageBox box(message.icon, QString::fromLatin1(product::Name), message.text, message.buttons,
                     message.parent);
     box.setObjectName(QStringLiteral("messageBox"));
     if (message.defaultButton != QMessageBox::NoButton)

@@ -6,6 +6,9 @@
 
 namespace velto {
 
+// Platform services: thin wrappers over Qt and the system for everything
+// the windows ask of the outside world. Uses Qt and the product's facts only.
+
 // Every message of the program: modal, titled with the application title,
 // parented to the window it comes from so that it opens above it.
 struct Message {
@@ -15,8 +18,6 @@ struct Message {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
-
-inline constexpr auto ApplicationTitle = "Velto Arithmancy";
 
 // Shows the message and returns the button the user chose.
 QMessageBox::StandardButton showMessage(const Message& message);

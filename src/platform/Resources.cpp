@@ -1,6 +1,6 @@
-#include "Resources.h"
+#include "platform/Resources.h"
 
-#include "VendorHost.h"
+#include "product/Product.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -8,12 +8,17 @@
 
 namespace velto {
 
+QString productTitle()
+{
+    return QString::fromLatin1(product::Title);
+}
+
 QString resourceText(const QString& name)
 {
     QFile file(QStringLiteral(":/text/") + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.readAll()).replace(QLatin1String("{host}"), QLatin1String(VendorHost));
+    return QString::fromUtf8(file.readAll()).replace(QLatin1String("{host}"), QLatin1String(product::VendorHost));
 }
 
 QIcon applicationIcon()

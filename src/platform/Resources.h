@@ -7,10 +7,7 @@
 namespace velto {
 
 // The product's name and version: the caption of its windows.
-inline QString productTitle()
-{
-    return QStringLiteral("Velto Arithmancy v1.15");
-}
+QString productTitle();
 
 // A long text from resources/text, with {host} replaced by the vendor host.
 QString resourceText(const QString& name);

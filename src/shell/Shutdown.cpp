@@ -1,4 +1,4 @@
-#include "Shutdown.h"
+#include "shell/Shutdown.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -67,14 +67,9 @@ void CloseAllWindows()
         QCoreApplication::exit(0);
 }
 
-bool closingAllWindows()
-{
-    return state().running || state().ended;
-}
-
 bool processEnding()
 {
-    return state().ended;
+    return state().running || state().ended;
 }
 
 void setProcessEndHandler(std::function<void()> handler)

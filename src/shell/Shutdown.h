@@ -15,12 +15,9 @@ void registerWindow(QWidget* window);
 // it returns at once and the first run ends the process, once.
 void CloseAllWindows();
 
-// Whether CloseAllWindows is running or has run: windows that would open
-// another on unload do not while the program ends.
-bool closingAllWindows();
-
-// Whether CloseAllWindows has run: before the event loop starts, main leaves
-// with 0 when this is set.
+// Whether CloseAllWindows is running or has run: no window opens another
+// while the program ends, and before the event loop starts main leaves with
+// 0 when this is set.
 bool processEnding();
 
 // Test seam: what ending the process does (by default QCoreApplication::exit(0)).

@@ -1,4 +1,4 @@
-#include "Reading.h"
+#include "engine/Reading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The texts are content; what the program relies on is their shape: the
 // designed length and opening, one paragraph, and the one accented letter of
 // entry 6 surviving the trip from the text file into the engine.
-#include "Reading.h"
+#include "engine/Reading.h"
 
 #include <gtest/gtest.h>
 

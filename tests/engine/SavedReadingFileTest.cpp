@@ -1,4 +1,4 @@
-#include "SavedReadingFile.h"
+#include "engine/SavedReadingFile.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +62,28 @@ TEST(UnscrambleText, LowersEachByteAndDropsThoseBelowTheOffset)
     EXPECT_EQ(UnscrambleText(std::string("\x00\x01\x18", 3)), "");
     EXPECT_EQ(UnscrambleText("\x19\x1a"), std::string("\x00\x01", 2)); // the offset itself gives 0
     EXPECT_EQ(UnscrambleText("\xff"), "\xe6");
+}
+
+TEST(CheckSavedReadingPath, OnlyALowerCaseNumEndingIsRead)
+{
+    EXPECT_EQ(CheckSavedReadingPath(u""), SavedReadingPath::None);
+    EXPECT_EQ(CheckSavedReadingPath(u"/home/ann/reading.num"), SavedReadingPath::Accepted);
+    EXPECT_EQ(CheckSavedReadingPath(u"/home/ann/readingnum"), SavedReadingPath::Accepted);
+    EXPECT_EQ(CheckSavedReadingPath(u"/home/ann/reading.NUM"), SavedReadingPath::Refused);
+    EXPECT_EQ(CheckSavedReadingPath(u"/home/ann/reading.txt"), SavedReadingPath::Refused);
+    // Too short to test: read, as a name ending in "num" would be.
+    EXPECT_EQ(CheckSavedReadingPath(u"ab"), SavedReadingPath::Accepted);
+}
+
+TEST(ReadSavedReading, BirthDateFromLinesFourToSix)
+{
+    const SavedReading saved = ReadSavedReading("JOHN\r\nx\r\ny\r\nfz\x8b|\x81\r\nP\r\nJRPK\r\nmore");
+    EXPECT_EQ(saved.month, u"March");
+    EXPECT_EQ(saved.day, u"7");
+    EXPECT_EQ(saved.year, u"1972");
+    const SavedReading short_ = ReadSavedReading("a\r\nb\r\nc\r\nfz\x8b|\x81");
+    EXPECT_EQ(short_.month, u"March");
+    EXPECT_TRUE(short_.day.empty() && short_.year.empty());
 }
 
 TEST(DecodeWindows1252, EveryByteHasItsOwnCharacter)

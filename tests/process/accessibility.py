@@ -3,7 +3,7 @@
 from outside the process, and drives it with real key presses. Run by
 accessibility.sh inside a private X server and session bus.
 
-Usage: accessibility.py <pid of the program> <file the stand-in browser writes>"""
+Usage: accessibility.py <pid of the program> <file the stand-in browser writes> <window title>"""
 import os
 import subprocess
 import sys
@@ -13,6 +13,7 @@ import pyatspi
 
 pid = int(sys.argv[1])
 opened_file = sys.argv[2]
+title = sys.argv[3]
 failures = []
 
 
@@ -101,7 +102,7 @@ def opened():
 
 
 # The main window.
-main = retry(lambda: window("Velto Arithmancy v1.15"), "the main window over AT-SPI")
+main = retry(lambda: window(title), "the main window over AT-SPI")
 check(focusable_without_name(main) == [], f"main window: focusable controls without a name: {focusable_without_name(main)}")
 for role, name in [("text", "Name"), ("push button", "Get My Arithmancy Reading"),
                    ("push button", "Open Previously Saved Reading"), ("push button", "Back")]:
@@ -114,10 +115,10 @@ check(any(l.name.startswith("The Most Popular Online Brimwell Discussion Board."
       "main window: the board link has no name")
 
 # A name typed key by key, Tab to the compute button, Enter.
-subprocess.run(["xdotool", "search", "--name", "^Velto Arithmancy v1.15$", "windowfocus"], check=False)
+subprocess.run(["xdotool", "search", "--name", "^" + title + "$", "windowfocus"], check=False)
 subprocess.run(["xdotool", "type", "--delay", "20", "john smith"], check=True)
 key("Tab", "Return")
-reading = retry(lambda: by(window("Velto Arithmancy v1.15"), "text", "Character Number 8"), "Character Number 8")
+reading = retry(lambda: by(window(title), "text", "Character Number 8"), "Character Number 8")
 text = reading[0].queryText()
 check(text.getText(0, -1).startswith("Down the ages"), "the Character Number's text is not read with it")
 for name in ["Heart Number 6", "Social Number 2"]:
@@ -130,7 +131,7 @@ key("alt+o")
 dialog = retry(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Select the source file$"],
                                       capture_output=True, text=True).stdout.strip(), "the import's file dialog")
 key("Escape")
-check(reading and by(window("Velto Arithmancy v1.15"), "text", "Character Number 8"), "cancelled import changed the reading")
+check(reading and by(window(title), "text", "Character Number 8"), "cancelled import changed the reading")
 
 # Links are followed through their press action: the address reaches the
 # stand-in browser exactly as built.
@@ -141,10 +142,10 @@ check(opened() == ["http://www.brimwell.example/velto-free-arithmancy/ssd.php?pa
 
 # The About window. (No window manager hands the focus back after the
 # dialog above: give it to the main window.)
-subprocess.run(["xdotool", "search", "--name", "^Velto Arithmancy v1.15$", "windowfocus"], check=False)
+subprocess.run(["xdotool", "search", "--name", "^" + title + "$", "windowfocus"], check=False)
 key("alt+h")
 key("a")
-about = retry(lambda: window("Velto Arithmancy v1.15", exclude=[main]), "the About window")
+about = retry(lambda: window(title, exclude=[main]), "the About window")
 check(focusable_without_name(about) == [], f"About: focusable controls without a name: {focusable_without_name(about)}")
 check(by(about, "push button", "OK"), "About: no OK button")
 about_links = by(about, "link")
@@ -152,10 +153,10 @@ check(len(about_links) == 2, f"About: {len(about_links)} links, expected 2")
 key("Escape")
 
 # The exit screen.
-subprocess.run(["xdotool", "search", "--name", "^Velto Arithmancy v1.15$", "windowfocus"], check=False)
+subprocess.run(["xdotool", "search", "--name", "^" + title + "$", "windowfocus"], check=False)
 key("alt+f")
 key("x")
-screen = retry(lambda: window("Velto Arithmancy v1.15") if not by(window("Velto Arithmancy v1.15") or main, "combo box")
+screen = retry(lambda: window(title) if not by(window(title) or main, "combo box")
                else None, "the exit screen")
 check(focusable_without_name(screen) == [],
       f"exit screen: focusable controls without a name: {focusable_without_name(screen)}")

@@ -5,14 +5,13 @@
 binary=$1
 source "$(dirname "$0")/xvfb-session.sh"
 here=$(dirname "$0")
-title='Velto Arithmancy v1.15'
 
 # Starts the program and sets $app and $main (its main window's id).
 start() {
     "$binary" & app=$!
     pids+=("$app")
-    wait_window "$title" || fail "main window never mapped"
-    main=$(xdotool search --onlyvisible --name "^$title\$" | head -n 1)
+    wait_window "$main_title" || fail "main window never mapped"
+    main=$(xdotool search --onlyvisible --name "^$main_title\$" | head -n 1)
 }
 
 # Waits until the only window left is a different one with the same title:
@@ -20,8 +19,8 @@ start() {
 exit_screen_after() {
     local main=$1 id
     for ((i = 0; i < 100; i++)); do
-        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -v -x "$main" | head -n 1 || true)
-        if [ -n "$id" ] && ! xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -q -x "$main"; then
+        id=$(xdotool search --onlyvisible --name "^$main_title\$" 2>/dev/null | grep -v -x "$main" | head -n 1 || true)
+        if [ -n "$id" ] && ! xdotool search --onlyvisible --name "^$main_title\$" 2>/dev/null | grep -q -x "$main"; then
             echo "$id"
             return 0
         fi
@@ -29,8 +28,6 @@ exit_screen_after() {
     done
     return 1
 }
-
-settings=$XDG_CONFIG_HOME/velto-arithmancy/velto-arithmancy.conf
 
 expect_end() {
     local status=0

@@ -4,9 +4,6 @@
 # when asked to terminate. Usage: hostile-environment.sh <velto-arithmancy>
 binary=$1
 source "$(dirname "$0")/xvfb-session.sh"
-main_title='Velto Arithmancy v1.15'
-message_title='Velto Arithmancy'
-settings=$XDG_CONFIG_HOME/velto-arithmancy/velto-arithmancy.conf
 today=$(date +%F)
 
 # Addresses go to a stand-in browser that writes them down.

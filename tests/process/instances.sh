@@ -7,13 +7,9 @@ binary=$1
 rounds=${2:-50}
 source "$(dirname "$0")/xvfb-session.sh"
 
-main_title='Velto Arithmancy v1.15'
-message_title='Velto Arithmancy'
-
 # 1. Second start while the first runs.
 "$binary" & first=$!; pids+=("$first")
 wait_window "$main_title" || fail "main window never mapped"
-settings=$XDG_CONFIG_HOME/velto-arithmancy/velto-arithmancy.conf
 [ -f "$settings" ] || fail "first start wrote no settings"
 before=$(stat -c '%Y %s %i' "$settings")
 "$binary" & second=$!; pids+=("$second")
@@ -34,7 +30,7 @@ kill "$third"; wait "$third" 2>/dev/null || true
 
 # 3. Only a live copy refuses a start: whatever else sits at the lock's path
 # is taken over, and the new lock holds against the next copy.
-lock=$XDG_RUNTIME_DIR/velto-arithmancy.lock
+lock=$XDG_RUNTIME_DIR/$product_executable.lock
 printf 'keep me\n' > "$work/target"
 for row in empty garbage folder symlink other-host other-user; do
     rm -rf "$lock" "$lock".stale-*
@@ -44,10 +40,10 @@ for row in empty garbage folder symlink other-host other-user; do
         folder) mkdir -p "$lock/inside" ;;
         symlink) ln -s "$work/target" "$lock" ;;
         # A live process, but on a host of another name (renamed since).
-        other-host) printf '%s\nvelto-arithmancy\nsome-other-host\n' "$$" > "$lock" ;;
+        other-host) printf '%s\n%s\nsome-other-host\n' "$$" "$product_executable" > "$lock" ;;
         other-user)
             [ "$(id -u)" -eq 0 ] || continue
-            printf '%s\nvelto-arithmancy\n%s\n' "$$" "$(hostname)" > "$lock"
+            printf '%s\n%s\n%s\n' "$$" "$product_executable" "$(hostname)" > "$lock"
             chown nobody "$lock" ;;
     esac
     touch -h -d '1 hour ago' "$lock"

@@ -5,11 +5,11 @@
 # Usage: package.sh <build folder>
 build=$(cd "$1" && pwd)
 source "$(dirname "$0")/xvfb-session.sh"
-id=org.brimwell.VeltoArithmancy
+id=$product_desktop_id
 
 stage=$work/stage
 DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install"
-for f in usr/bin/velto-arithmancy usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+for f in usr/bin/$product_executable usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/$id.svg; do
     [ -f "$stage/$f" ] || fail "not installed: $f"
 done
@@ -23,7 +23,7 @@ appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml" >/de
 appstreamcli validate-tree --no-net "$stage/usr" >/dev/null || fail "installed tree"
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1) || fail "cpack"
-deb=$(ls "$work"/package/velto-arithmancy_*.deb)
+deb=$(ls "$work"/package/"$product_executable"_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-dejavu-core; do
     grep -q "$needed" <<<"$depends" || fail "package does not depend on $needed: $depends"
@@ -32,7 +32,7 @@ listing=$(dpkg-deb -c "$deb")
 grep -q "./usr/share/applications/$id.desktop" <<<"$listing" || fail "package lacks the desktop entry"
 
 dpkg -x "$deb" "$work/root"
-"$work/root/usr/bin/velto-arithmancy" & app=$!; pids+=("$app")
-wait_window 'Velto Arithmancy v1.15' || fail "the packaged program did not start"
+"$work/root/usr/bin/$product_executable" & app=$!; pids+=("$app")
+wait_window "$main_title" || fail "the packaged program did not start"
 kill -TERM "$app"; wait "$app" || fail "the packaged program ended with status $?"
 echo "package: installed tree valid, $(basename "$deb") depends on: $depends; it starts"

@@ -1,7 +1,7 @@
 // Writes "Duration" over and over, as fast as it can, until it is killed:
 // the process-level test kills it at random moments and checks that the
 // settings file is never left corrupt.
-#include "Settings.h"
+#include "platform/Settings.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,16 +1,23 @@
-# Sourced by the process-level tests: a private X server, settings and
-# runtime folders, and helpers to wait for windows. Needs Xvfb and xdotool.
+# Sourced by the process-level tests and the screenshots: the product's
+# facts, a private X server, settings and runtime folders, and helpers to wait
+# for windows. Needs Xvfb and xdotool, and VELTO_PRODUCT_ENV naming the
+# build's product.env. VELTO_SCREEN sets the screen (default 1024x768x24).
 set -euo pipefail
+
+source "${VELTO_PRODUCT_ENV:?must name the build folder product.env}"
+main_title=$product_title
+message_title=$product_name
 
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+settings=$XDG_CONFIG_HOME/$product_executable/$product_executable.conf
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: LANG=C.UTF-8
 unset WAYLAND_DISPLAY
 
 # -displayfd picks a free display number and tells it once the server is up.
 exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$fd" -screen 0 "${VELTO_SCREEN:-1024x768x24}" -noreset -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 read -r -t 10 -u "$fd" display_number
 export DISPLAY=:$display_number

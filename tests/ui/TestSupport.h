@@ -3,9 +3,10 @@
 // Shared set-up for the widget tests: a private settings and runtime folder,
 // the offscreen platform, the design fonts, and messages answered in-process.
 
-#include "Fonts.h"
-#include "MessageBox.h"
-#include "Reading.h"
+#include "engine/Reading.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Utf16.h"
 
 #include <QDesktopServices>
 #include <QTemporaryDir>
@@ -48,8 +49,7 @@ public:
 // Profile text d as the windows show it.
 inline QString profileText(int d)
 {
-    const std::u16string_view text = NumberProfileText(d);
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    return fromU16(NumberProfileText(d));
 }
 
 // Stands in for the browser while it exists: records every address handed

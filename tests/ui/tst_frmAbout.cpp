@@ -1,8 +1,9 @@
 #include "TestSupport.h"
 
-#include "LinkLabel.h"
-#include "VendorHost.h"
-#include "frmAbout.h"
+#include "product/Product.h"
+#include "shell/Shell.h"
+#include "ui/about/frmAbout.h"
+#include "ui/common/LinkLabel.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -40,7 +41,7 @@ private slots:
 
 private:
     struct Opening {
-        QPointer<frmAbout> window; // null once mnuAbout_Click has returned: destroyed
+        QPointer<frmAbout> window; // null once showAbout has returned: destroyed
         bool opened = false;
         bool leftOpen = false; // still shown when the steps ended
     };
@@ -96,14 +97,14 @@ TestAboutWindow::Opening TestAboutWindow::openAbout(const std::function<void(frm
                 opening.window->close();
         }
     });
-    mnuAbout_Click(m_owner.get());
+    showAbout(m_owner.get());
     return opening;
 }
 
 static QString vendorPage(const char* key)
 {
     return QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=%2")
-        .arg(QLatin1String(VendorHost), QLatin1String(key));
+        .arg(QLatin1String(product::VendorHost), QLatin1String(key));
 }
 
 void TestAboutWindow::opensModalOverItsOwner()

@@ -1,13 +1,15 @@
 #include "TestSupport.h"
 
-#include "DesignFrame.h"
-#include "LinkLabel.h"
-#include "Shutdown.h"
-#include "TellAFriend.h"
-#include "VendorHost.h"
-#include "MultiLineBox.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
+#include "product/Product.h"
+#include "shell/Shell.h"
+#include "shell/Shutdown.h"
+#include "ui/common/DesignFrame.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/MultiLineBox.h"
+#include "ui/common/TrimSpaces.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/exit/TellAFriend.h"
+#include "ui/main/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -77,13 +79,12 @@ void TestExitScreen::init()
 {
     resetShutdown();
     m_ends = 0;
-    tellAFriendRequest() = {};
 }
 
 void TestExitScreen::cleanup()
 {
-    delete frmExitScreen::loaded();
-    QVERIFY(!frmExitScreen::loaded());
+    delete loadedExitScreen();
+    QVERIFY(!loadedExitScreen());
 }
 
 QString TestExitScreen::appeal(int index)
@@ -94,7 +95,7 @@ QString TestExitScreen::appeal(int index)
 
 frmExitScreen* TestExitScreen::shown()
 {
-    frmExitScreen* screen = frmExitScreen::load();
+    frmExitScreen* screen = loadExitScreen();
     screen->showModeless();
     if (!QTest::qWaitForWindowActive(screen))
         qWarning("exit screen not active");
@@ -104,7 +105,7 @@ frmExitScreen* TestExitScreen::shown()
 void TestExitScreen::fill(const QString& name, const QString& email, const QString& message,
                           const QString& friendName, const QString& friendEmail)
 {
-    frmExitScreen* s = frmExitScreen::loaded();
+    frmExitScreen* s = loadedExitScreen();
     s->setBoxText(s->txtName, name);
     s->setBoxText(s->txtEmail, email);
     s->setBoxText(s->txtMessage, message);
@@ -125,7 +126,7 @@ void TestExitScreen::loadSetsCaptionIconAppealAndTopmost()
     QVERIFY(appeals.contains(s->Label2->text()));
     QCOMPARE(s->size(), QSize(741, 315));
     QVERIFY(s->cmdClose->hasFocus());
-    QCOMPARE(s->Check1->text(), QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(VendorHost)));
+    QCOMPARE(s->Check1->text(), QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(product::VendorHost)));
     // The message box lies below the frame's edge: present, but out of sight.
     QVERIFY(s->txtMessage->y() >= s->Frame2->height());
     QCOMPARE(s->boxText(s->txtMessage), QStringLiteral("Your Message\r\n"));
@@ -139,10 +140,10 @@ void TestExitScreen::loadSetsCaptionIconAppealAndTopmost()
 
 void TestExitScreen::loadingHiddenShowsNothing()
 {
-    frmExitScreen* s = frmExitScreen::load();
+    frmExitScreen* s = loadExitScreen();
     QVERIFY(!s->isVisible());
     QVERIFY(!s->testAttribute(Qt::WA_WState_Created) || !s->windowHandle() || !s->windowHandle()->isVisible());
-    QCOMPARE(frmExitScreen::load(), s); // loaded once
+    QCOMPARE(loadExitScreen(), s); // loaded once
     QVERIFY(!s->Label2->text().isEmpty());
 }
 
@@ -150,8 +151,8 @@ void TestExitScreen::everyAppealTextOccurs()
 {
     QSet<QString> seen;
     for (int load = 0; load < 200 && seen.size() < 4; ++load) {
-        seen.insert(frmExitScreen::load()->Label2->text());
-        delete frmExitScreen::loaded();
+        seen.insert(loadExitScreen()->Label2->text());
+        delete loadedExitScreen();
     }
     QCOMPARE(seen.size(), 4);
 }
@@ -166,8 +167,7 @@ void TestExitScreen::closingTheMainWindowShowsIt_data()
 void TestExitScreen::closingTheMainWindowShowsIt()
 {
     QFETCH(bool, byMenu);
-    QPointer<frmMain> main = new frmMain;
-    registerWindow(main);
+    QPointer<frmMain> main = createMainWindow();
     main->show();
     QVERIFY(QTest::qWaitForWindowExposed(main));
     if (byMenu)
@@ -176,7 +176,7 @@ void TestExitScreen::closingTheMainWindowShowsIt()
         main->close();
 
     QTRY_VERIFY(main.isNull());
-    frmExitScreen* s = frmExitScreen::loaded();
+    frmExitScreen* s = loadedExitScreen();
     QVERIFY(s);
     QVERIFY(s->isVisible());
     QTRY_VERIFY(s->cmdClose->hasFocus());
@@ -316,7 +316,7 @@ void TestExitScreen::checkBoxOpensHomePageAndUnchecks()
     frmExitScreen* s = shown();
     AddressRecorder recorder;
     const QString home =
-        QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=home-page").arg(QLatin1String(VendorHost));
+        QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=home-page").arg(QLatin1String(product::VendorHost));
     QTest::mouseClick(s->Check1, Qt::LeftButton, {}, QPoint(8, s->Check1->height() / 2));
     QCOMPARE(recorder.addresses, QStringList{home});
     QCOMPARE(s->Check1->checkState(), Qt::Unchecked);
@@ -332,7 +332,7 @@ void TestExitScreen::homeLinkOpensItsPage()
     QTest::mouseClick(s->lblGoToHome, Qt::LeftButton, {}, s->lblGoToHome->rect().center());
     QCOMPARE(recorder.addresses,
              QStringList{QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=brimwellsoftwares")
-                             .arg(QLatin1String(VendorHost))});
+                             .arg(QLatin1String(product::VendorHost))});
 }
 
 void TestExitScreen::submissionChecksInOrder_data()
@@ -378,7 +378,7 @@ void TestExitScreen::submissionChecksInOrder()
     QTest::mouseClick(s->cmdSubmit, Qt::LeftButton);
 
     // The fields are captured, trimmed, before any check.
-    const TellAFriendRequest& request = tellAFriendRequest();
+    const TellAFriendRequest& request = loadedExitScreen()->request();
     QCOMPARE(request.SenderName, trimSpaces(fields[0]));
     QCOMPARE(request.FriendEmail, trimSpaces(fields[4]));
     if (message.isEmpty()) {
@@ -405,12 +405,12 @@ void TestExitScreen::requestAddressForPlainValues()
     AddressRecorder recorder;
     s->cmdSubmit_Click();
     s->cmdSubmit_Click();
-    const QString host = QLatin1String(VendorHost);
+    const QString host = QLatin1String(product::VendorHost);
     const QString expected = "http://" + host
         + "/velto-free-arithmancy/ssd.php?page=tarn-refer-a-friend&taf1=Ann%20Lee&taf2=ann@example.org"
           "&taf3=Try%20it&taf4=Bob&taf5=bob_1@example.co.uk&taf6=http://"
         + host + "/velto-free-arithmancy/";
-    QCOMPARE(tellAFriendRequest().RequestAddress, expected);
+    QCOMPARE(loadedExitScreen()->request().RequestAddress, expected);
     QCOMPARE(recorder.addresses, (QStringList{expected, expected})); // handed over unchanged, twice
 }
 
@@ -484,7 +484,7 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped()
     QCOMPARE(query.queryItemValue("taf4", QUrl::FullyDecoded), QStringLiteral("Bob"));
     QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), friendEmail);
     QCOMPARE(query.queryItemValue("taf6", QUrl::FullyDecoded),
-             QStringLiteral("http://%1/velto-free-arithmancy/").arg(QLatin1String(VendorHost)));
+             QStringLiteral("http://%1/velto-free-arithmancy/").arg(QLatin1String(product::VendorHost)));
 }
 
 QTEST_MAIN(TestExitScreen)

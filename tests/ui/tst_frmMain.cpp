@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 
-#include "DesignFrame.h"
-#include "FileDialog.h"
-#include "LinkLabel.h"
-#include "Reading.h"
-#include "ResultBox.h"
-#include "frmMain.h"
+#include "engine/Reading.h"
+#include "platform/FileDialog.h"
+#include "ui/common/DesignFrame.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/ResultBox.h"
+#include "ui/main/frmMain.h"
 
 #include <QClipboard>
 #include <QComboBox>

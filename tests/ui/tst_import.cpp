@@ -1,9 +1,10 @@
 #include "TestSupport.h"
 
-#include "FileDialog.h"
-#include "Shutdown.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
+#include "platform/FileDialog.h"
+#include "shell/Shell.h"
+#include "shell/Shutdown.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/main/frmMain.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -87,6 +88,7 @@ void TestImport::init()
     resetShutdown();
     m_dir = std::make_unique<QTemporaryDir>();
     m_window = std::make_unique<frmMain>();
+    connectMainWindow(m_window.get());
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -97,7 +99,7 @@ void TestImport::cleanup()
 {
     setNextOpenFileName(std::nullopt);
     m_window.reset();
-    delete frmExitScreen::loaded();
+    delete loadedExitScreen();
     m_dir.reset();
 }
 
@@ -117,7 +119,7 @@ void TestImport::cancelChangesNothing()
     QVERIFY(messages.messages.empty());
     QVERIFY(!m_window->resultsPageInFront());
     QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
-    QVERIFY(!frmExitScreen::loaded());
+    QVERIFY(!loadedExitScreen());
 }
 
 void TestImport::nameMustEndInLowerCaseNum()
@@ -156,7 +158,7 @@ void TestImport::validFileSetsDateAndComputes()
     QCOMPARE(m_window->lblResult[0]->text(), QStringLiteral("8"));
     QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH"));
     // The exit screen is loaded, and stays out of sight.
-    frmExitScreen* exitScreen = frmExitScreen::loaded();
+    frmExitScreen* exitScreen = loadedExitScreen();
     QVERIFY(exitScreen);
     QVERIFY(!exitScreen->isVisible());
     QVERIFY(!exitScreen->windowHandle() || !exitScreen->windowHandle()->isVisible());
@@ -200,7 +202,7 @@ void TestImport::emptyNameBoxGivesItsMessageAfterTheDate()
     QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
     QCOMPARE(messages.messages.size(), std::size_t{1});
     QCOMPARE(messages.messages.front().text, QStringLiteral("Please Enter Your Name"));
-    QVERIFY(frmExitScreen::loaded());
+    QVERIFY(loadedExitScreen());
 }
 
 void TestImport::unreadableOrHostileFiles_data()
@@ -241,7 +243,7 @@ void TestImport::unreadableOrHostileFiles()
 
     QVERIFY(messages.messages.empty());
     QVERIFY(m_window->resultsPageInFront());
-    QVERIFY(frmExitScreen::loaded());
+    QVERIFY(loadedExitScreen());
     if (kind != "noise")
         QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
 }
@@ -284,7 +286,7 @@ void TestImport::realDialogOpensEmptyEachTime()
 void TestImport::appealDrawnAtImportIsShownAtTheEnd()
 {
     importFile(write("reading.num", savedReading("March", "7", "1972")));
-    QPointer<frmExitScreen> loadedAtImport = frmExitScreen::loaded();
+    QPointer<frmExitScreen> loadedAtImport = loadedExitScreen();
     QVERIFY(loadedAtImport);
     const QString appeal = loadedAtImport->Label2->text();
 
@@ -292,7 +294,7 @@ void TestImport::appealDrawnAtImportIsShownAtTheEnd()
     main->setAttribute(Qt::WA_DeleteOnClose, true);
     main->close();
 
-    QVERIFY(frmExitScreen::loaded() == loadedAtImport.data());
+    QVERIFY(loadedExitScreen() == loadedAtImport.data());
     QVERIFY(loadedAtImport->isVisible());
     QCOMPARE(loadedAtImport->Label2->text(), appeal);
 }

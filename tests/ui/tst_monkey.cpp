@@ -3,12 +3,13 @@
 // names the seed and the event; VELTO_MONKEY_SEED=<seed> replays it.
 #include "TestSupport.h"
 
-#include "DesignFrame.h"
-#include "FileDialog.h"
-#include "ResultBox.h"
-#include "Shutdown.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
+#include "platform/FileDialog.h"
+#include "shell/Shell.h"
+#include "shell/Shutdown.h"
+#include "ui/common/DesignFrame.h"
+#include "ui/common/ResultBox.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/main/frmMain.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -84,17 +85,16 @@ void TestMonkey::initTestCase()
 void TestMonkey::cleanupTestCase()
 {
     delete m_window;
-    delete frmExitScreen::loaded();
+    delete loadedExitScreen();
     setMessageHandler({});
     setProcessEndHandler({});
 }
 
 void TestMonkey::newMainWindow()
 {
-    delete frmExitScreen::loaded();
+    delete loadedExitScreen();
     resetShutdown();
-    m_window = new frmMain;
-    registerWindow(m_window);
+    m_window = createMainWindow();
     m_window->show();
     if (!QTest::qWaitForWindowActive(m_window))
         qWarning("main window not active");
@@ -202,7 +202,7 @@ void TestMonkey::randomUserEvents()
         if (m_window.isNull()) {
             // The main window was closed: the exit screen must be up, and the
             // program still running. Start over with a new main window.
-            QVERIFY2(frmExitScreen::loaded() && frmExitScreen::loaded()->isVisible(),
+            QVERIFY2(loadedExitScreen() && loadedExitScreen()->isVisible(),
                      qPrintable(QStringLiteral("event %1 (%2): no exit screen").arg(event).arg(m_lastEvent)));
             QCOMPARE(m_processEnds, 0);
             newMainWindow();

@@ -1,13 +1,13 @@
 #include "TestSupport.h"
 
-#include "DesignFrame.h"
-#include "LinkLabel.h"
-#include "Settings.h"
-#include "Shutdown.h"
-#include "Startup.h"
-#include "VendorHost.h"
-#include "frmExitScreen.h"
-#include "frmMain.h"
+#include "platform/Settings.h"
+#include "product/Product.h"
+#include "shell/Shell.h"
+#include "shell/Shutdown.h"
+#include "ui/common/DesignFrame.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/main/frmMain.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -68,7 +68,7 @@ private:
     static QString page(const char* key)
     {
         return QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=%2")
-            .arg(QLatin1String(VendorHost), QLatin1String(key));
+            .arg(QLatin1String(product::VendorHost), QLatin1String(key));
     }
     void storeDuration(const QString& value) { QVERIFY(writeSetting("Settings", "Duration", value)); }
     static QString duration() { return readSetting("Settings", "Duration").value_or("(unreadable)"); }
@@ -86,6 +86,7 @@ void TestShell::init()
     resetShutdown();
     QFile::remove(settingsFile());
     m_window = std::make_unique<frmMain>();
+    connectMainWindow(m_window.get());
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -152,8 +153,8 @@ void TestShell::exitUnloadsTheMainWindow()
     window->mnuExit->trigger();
     QTRY_VERIFY(window.isNull());
     // What follows is the exit screen's business; it is there, and goes.
-    QVERIFY(frmExitScreen::loaded() && frmExitScreen::loaded()->isVisible());
-    delete frmExitScreen::loaded();
+    QVERIFY(loadedExitScreen() && loadedExitScreen()->isVisible());
+    delete loadedExitScreen();
 }
 
 void TestShell::reminderByDaysBetween_data()

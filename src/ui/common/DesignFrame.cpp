@@ -1,4 +1,4 @@
-#include "DesignFrame.h"
+#include "ui/common/DesignFrame.h"
 
 #include <QPainter>
 

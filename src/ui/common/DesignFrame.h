@@ -7,6 +7,7 @@ namespace velto {
 // A frame as the forms are designed: an optional caption set into the top
 // border, drawn on the frame's own background, and a flat or 3-D border.
 class DesignFrame : public QFrame {
+    Q_OBJECT
 public:
     enum class Border { Flat, ThreeD };
 

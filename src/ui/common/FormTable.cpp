@@ -1,10 +1,10 @@
-#include "FormTable.h"
+#include "ui/common/FormTable.h"
 
-#include "DesignFrame.h"
-#include "LinkLabel.h"
-#include "MultiLineBox.h"
-#include "ResultBox.h"
-#include "Twips.h"
+#include "platform/Twips.h"
+#include "ui/common/DesignFrame.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/MultiLineBox.h"
+#include "ui/common/ResultBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +22,7 @@ namespace velto {
 
 namespace {
 
-using Kind = ControlSpec::Kind;
+using Kind = ControlRow::Kind;
 
 // A text box with a single thin line for a border instead of a sunken 3-D
 // edge. Painted here: a style sheet would cost a style of its own at start-up.
@@ -45,9 +45,9 @@ protected:
     }
 };
 
-QWidget* create(const ControlSpec& spec, QWidget* parent)
+QWidget* create(const ControlRow& row, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Label:
         return new QLabel(parent);
     case Kind::LinkLabel:
@@ -63,7 +63,7 @@ QWidget* create(const ControlSpec& spec, QWidget* parent)
     case Kind::CheckBox:
         return new QCheckBox(parent);
     case Kind::TextBox: {
-        QLineEdit* box = (spec.look & ControlSpec::FlatBorder) ? new FlatLineEdit(parent) : new QLineEdit(parent);
+        QLineEdit* box = (row.look & ControlRow::FlatBorder) ? new FlatLineEdit(parent) : new QLineEdit(parent);
         // Qt's default stops a box at 32,767 characters without a word;
         // nothing the user puts in a box may be dropped.
         box->setMaxLength(std::numeric_limits<int>::max());
@@ -83,56 +83,56 @@ QWidget* create(const ControlSpec& spec, QWidget* parent)
     return nullptr;
 }
 
-void applyColours(QWidget* w, const ControlSpec& spec)
+void applyColours(QWidget* w, const ControlRow& row)
 {
     // Only the roles the control itself draws with: a frame's colours would
     // otherwise reach the buttons and boxes inside it.
-    const bool textBox = spec.kind == Kind::TextBox || spec.kind == Kind::MultiLineBox || spec.kind == Kind::ResultBox;
-    const bool button = spec.kind == Kind::Button;
+    const bool textBox = row.kind == Kind::TextBox || row.kind == Kind::MultiLineBox || row.kind == Kind::ResultBox;
+    const bool button = row.kind == Kind::Button;
     QPalette palette = w->palette();
-    if (spec.fore)
-        palette.setColor(textBox ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText, *spec.fore);
-    if (spec.back)
-        palette.setColor(textBox ? QPalette::Base : QPalette::Window, *spec.back);
+    if (row.fore)
+        palette.setColor(textBox ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText, *row.fore);
+    if (row.back)
+        palette.setColor(textBox ? QPalette::Base : QPalette::Window, *row.back);
     w->setPalette(palette);
     // Controls that lie on top of each other must paint their own background,
     // or the covered one shows through.
-    w->setAutoFillBackground(spec.back.has_value() && !textBox && !(spec.look & ControlSpec::Transparent));
+    w->setAutoFillBackground(row.back.has_value() && !textBox && !(row.look & ControlRow::Transparent));
 }
 
-void applyCaption(QWidget* w, const ControlSpec& spec)
+void applyCaption(QWidget* w, const ControlRow& row)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Label:
     case Kind::LinkLabel: {
         auto* label = static_cast<QLabel*>(w);
         // A label without a buddy shows "&" as it stands, so "&&" is one "&".
-        label->setText(QString(spec.caption).replace(QLatin1String("&&"), QLatin1String("&")));
-        label->setWordWrap(spec.look & ControlSpec::WordWrap);
-        label->setAlignment((spec.look & ControlSpec::Centred) ? Qt::AlignHCenter | Qt::AlignTop
+        label->setText(QString(row.caption).replace(QLatin1String("&&"), QLatin1String("&")));
+        label->setWordWrap(row.look & ControlRow::WordWrap);
+        label->setAlignment((row.look & ControlRow::Centred) ? Qt::AlignHCenter | Qt::AlignTop
                                                                : Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         break;
     }
     case Kind::Frame: {
         auto* frame = static_cast<DesignFrame*>(w);
-        frame->setCaption(spec.caption);
-        frame->setBorder((spec.look & ControlSpec::ThreeDBorder) ? DesignFrame::Border::ThreeD
+        frame->setCaption(row.caption);
+        frame->setBorder((row.look & ControlRow::ThreeDBorder) ? DesignFrame::Border::ThreeD
                                                                  : DesignFrame::Border::Flat);
         break;
     }
     case Kind::Button:
     case Kind::CheckBox:
-        static_cast<QAbstractButton*>(w)->setText(spec.caption);
+        static_cast<QAbstractButton*>(w)->setText(row.caption);
         break;
     case Kind::TextBox:
-        static_cast<QLineEdit*>(w)->setText(spec.caption);
+        static_cast<QLineEdit*>(w)->setText(row.caption);
         break;
     case Kind::MultiLineBox:
-        static_cast<MultiLineBox*>(w)->setText(spec.caption);
+        static_cast<MultiLineBox*>(w)->setText(row.caption);
         break;
     case Kind::ResultBox:
-        static_cast<QPlainTextEdit*>(w)->setPlainText(spec.caption);
+        static_cast<QPlainTextEdit*>(w)->setPlainText(row.caption);
         break;
     case Kind::ComboList:
         break;
@@ -170,24 +170,27 @@ bool takesFocus(Kind kind)
 
 } // namespace
 
-void FormTable::build(QWidget* client, std::span<const ControlSpec> table)
+void FormTable::build(QWidget* client, std::span<const ControlRow> table)
 {
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec& spec : table) {
-        QWidget* parent = spec.container ? m_widgets.value(QString::fromLatin1(spec.container)) : client;
-        Q_ASSERT_X(parent, spec.name, "container must come before its controls");
-        QWidget* w = create(spec, parent);
-        w->setObjectName(QString::fromLatin1(spec.name));
-        w->setFont(spec.font);
-        applyColours(w, spec);
-        applyCaption(w, spec);
-        w->setGeometry(twips(spec.left), twips(spec.top), twips(spec.width), twips(spec.height));
-        if (spec.look & ControlSpec::AutoSize)
+    for (const ControlRow& row : table) {
+        QWidget* parent = row.container ? m_widgets.value(QString::fromLatin1(row.container)) : client;
+        if (!parent)
+            qFatal("container of %s must come before it", row.name);
+        QWidget* w = create(row, parent);
+        w->setObjectName(QString::fromLatin1(row.name));
+        if (!row.member.bind(w))
+            qFatal("control %s is not of the type of the member that keeps it", row.name);
+        w->setFont(row.font);
+        applyColours(w, row);
+        applyCaption(w, row);
+        w->setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
+        if (row.look & ControlRow::AutoSize)
             sizeToText(w, parent);
-        if (spec.look & ControlSpec::FlatBorder)
+        if (row.look & ControlRow::FlatBorder)
             makeFlat(w);
-        if (takesFocus(spec.kind))
-            tabOrder.emplace_back(spec.tabIndex, w);
+        if (takesFocus(row.kind))
+            tabOrder.emplace_back(row.tabIndex, w);
         else
             w->setFocusPolicy(Qt::NoFocus);
         m_widgets.insert(w->objectName(), w);

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "Fonts.h"
+// The shared widgets: the design-table builder and the few controls the
+// windows have in common. Uses the platform services and the engine only.
 
 #include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -12,9 +14,36 @@
 
 namespace velto {
 
+// Where a window keeps a control of its table: a member of the control's own
+// type, filled in as the control is built, and checked.
+class ControlBinding {
+public:
+    ControlBinding() = default;
+    template<class T> ControlBinding(T*& member)
+        : m_target(&member)
+        , m_assign(&assign<T>)
+    {
+    }
+
+    // False when the control is not of the member's type.
+    bool bind(QWidget* control) const { return !m_target || m_assign(m_target, control); }
+
+private:
+    template<class T> static bool assign(void* target, QWidget* control)
+    {
+        T* typed = qobject_cast<T*>(control);
+        *static_cast<T**>(target) = typed;
+        return typed != nullptr;
+    }
+
+    void* m_target = nullptr;
+    bool (*m_assign)(void*, QWidget*) = nullptr;
+};
+
 // One row of a window's design table: what a control is, where it sits (in
-// twips, relative to its container) and how it looks.
-struct ControlSpec {
+// twips, relative to its container), how it looks and where the window
+// keeps it.
+struct ControlRow {
     enum class Kind { Label, LinkLabel, Frame, Button, CheckBox, TextBox, MultiLineBox, ResultBox, ComboList };
 
     enum Look : unsigned {
@@ -37,22 +66,21 @@ struct ControlSpec {
     QFont font;
     unsigned look;
     int tabIndex; // -1: none
+    ControlBinding member = {};
 };
 
 // The controls of one window, built from its table and found by name.
 class FormTable {
 public:
-    // Builds every control inside `client`, in table order, and chains the
-    // controls that take the focus in the order of their tab indexes.
-    void build(QWidget* client, std::span<const ControlSpec> table);
+    // Builds every control inside `client`, in table order, fills in the
+    // window's members, and chains the controls that take the focus in the
+    // order of their tab indexes.
+    void build(QWidget* client, std::span<const ControlRow> table);
 
-    QWidget* widget(const QString& name) const { return m_widgets.value(name); }
     const QHash<QString, QWidget*>& widgets() const { return m_widgets; }
 
-    template<class T> T* get(const QString& name) const
-    {
-        return static_cast<T*>(m_widgets.value(name));
-    }
+    // The control of that name, if it is a T.
+    template<class T> T* get(const QString& name) const { return qobject_cast<T*>(m_widgets.value(name)); }
 
 private:
     QHash<QString, QWidget*> m_widgets;

@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "ui/common/LinkLabel.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "MultiLineBox.h"
+#include "ui/common/MultiLineBox.h"
 
 #include <QMimeData>
 #include <QTextBlock>

@@ -1,4 +1,4 @@
-#include "ResultBox.h"
+#include "ui/common/ResultBox.h"
 
 #include <QApplication>
 #include <QMouseEvent>

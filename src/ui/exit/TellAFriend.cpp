@@ -1,20 +1,19 @@
-#include "TellAFriend.h"
+#include "ui/exit/TellAFriend.h"
 
-#include "MessageBox.h"
-#include "VendorHost.h"
-#include "WebPages.h"
-
-#include <QUrl>
+#include "engine/VendorAddress.h"
+#include "platform/MessageBox.h"
+#include "platform/Utf16.h"
+#include "platform/WebPages.h"
+#include "product/Product.h"
 
 namespace velto {
 
 namespace {
 
-QString queryValue(const QString& value)
+// Empty, or still the box's placeholder.
+bool missing(const QString& value, const char16_t* placeholder)
 {
-    // Unreserved characters plus those that keep names, e-mail addresses and
-    // the product address readable; everything else is escaped.
-    return QString::fromLatin1(QUrl::toPercentEncoding(value, QByteArrayLiteral("@:/")));
+    return value.isEmpty() || value == QStringView(placeholder);
 }
 
 void refuse(QWidget* window, const char* text)
@@ -24,40 +23,23 @@ void refuse(QWidget* window, const char* text)
 
 } // namespace
 
-TellAFriendRequest& tellAFriendRequest()
+void SendTellAFriend(TellAFriendRequest& request, QWidget* window)
 {
-    static TellAFriendRequest request;
-    return request;
-}
-
-QString TellAFriendAddress(const TellAFriendRequest& request)
-{
-    const QString host = QLatin1String(VendorHost);
-    return QStringLiteral("http://") + host + QStringLiteral("/velto-free-arithmancy/ssd.php?page=tarn-refer-a-friend")
-        + QStringLiteral("&taf1=") + queryValue(request.SenderName)
-        + QStringLiteral("&taf2=") + queryValue(request.SenderEmail)
-        + QStringLiteral("&taf3=") + queryValue(request.MessageText)
-        + QStringLiteral("&taf4=") + queryValue(request.FriendName)
-        + QStringLiteral("&taf5=") + queryValue(request.FriendEmail)
-        + QStringLiteral("&taf6=") + queryValue(QStringLiteral("http://") + host + QStringLiteral("/velto-free-arithmancy/"));
-}
-
-void SendTellAFriend(QWidget* window)
-{
-    TellAFriendRequest& request = tellAFriendRequest();
-    if (request.SenderName.isEmpty() || request.SenderName == u"Your Name") {
+    if (missing(request.SenderName, product::NamePlaceholder)) {
         refuse(window, "Please Enter Your Name");
         return;
     }
-    if (request.MessageText.isEmpty() || request.MessageText == u"Your Message") {
+    if (missing(request.MessageText, product::MessagePlaceholder)) {
         refuse(window, "Please Enter Your Message");
         return;
     }
-    if (request.FriendName.isEmpty() || request.FriendName == u"Friend's Name") {
+    if (missing(request.FriendName, product::FriendNamePlaceholder)) {
         refuse(window, "Please Enter Your Friend's Name");
         return;
     }
-    request.RequestAddress = TellAFriendAddress(request);
+    request.RequestAddress = QString::fromStdString(
+        TellAFriendAddress({toU16(request.SenderName), toU16(request.SenderEmail), toU16(request.MessageText),
+                            toU16(request.FriendName), toU16(request.FriendEmail)}));
     OpenAddress(request.RequestAddress, window);
 }
 

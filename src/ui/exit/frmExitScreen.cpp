@@ -1,37 +1,33 @@
-#include "frmExitScreen.h"
+#include "ui/exit/frmExitScreen.h"
 
-#include "DesignFrame.h"
-#include "Fonts.h"
-#include "LinkLabel.h"
-#include "MessageBox.h"
-#include "MultiLineBox.h"
-#include "Random.h"
-#include "Resources.h"
-#include "Shutdown.h"
-#include "TellAFriend.h"
-#include "Twips.h"
-#include "VendorHost.h"
-#include "WebPages.h"
-#include "WindowPlacement.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "platform/Resources.h"
+#include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
+#include "product/Product.h"
+#include "ui/common/DesignFrame.h"
+#include "ui/common/DesignWindow.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/MultiLineBox.h"
+#include "ui/common/TrimSpaces.h"
+#include "ui/common/VendorPages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace velto {
 
 namespace {
 
-using Kind = ControlSpec::Kind;
-using enum ControlSpec::Look;
+using Kind = ControlRow::Kind;
+using enum ControlRow::Look;
 
 const QColor White(255, 255, 255);
 const QColor Navy(0, 0, 128);
@@ -41,13 +37,7 @@ const QColor Yellow(255, 255, 0);
 constexpr int ClientWidth = 11115;
 constexpr int ClientHeight = 4725;
 
-QPointer<frmExitScreen>& instance()
-{
-    static QPointer<frmExitScreen> exitScreen;
-    return exitScreen;
-}
-
-std::vector<ControlSpec> designTable()
+std::vector<ControlRow> designTable(frmExitScreen& f)
 {
     const QFont boxFont = designFont(Face::MsSansSerif, 8.25);
     const QFont frameFont = verdana(9.75, true);
@@ -56,50 +46,33 @@ std::vector<ControlSpec> designTable()
     // clang-format off
     return {
     // name                    kind              container left  top   width height caption                                   fore       back   font                                   look                         tab
-    {"picExitScreenIcon",      Kind::Label,      nullptr,   360,  120,  540,  540, {},                                       none,      none,  boxFont,                               Transparent,                  2},
-    {"lblExitScreenCaption",   Kind::Label,      nullptr,  1080,  240,    0,    0, productTitle(),                           none,      none,  designFont(Face::MsSansSerif, 18),     AutoSize | Transparent,       6},
-    {"Label2",                 Kind::Label,      nullptr,   120,  840, 6975, 1095, {},                                       none,      none,  verdana(9.75, true),                   WordWrap | Transparent,       7},
-    {"Check1",                 Kind::CheckBox,   nullptr,    30, 2040, 7185,  555, QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(VendorHost)),
-                                                                                                                                  CheckBlue, none,  verdana(14.25),                        Transparent,                  1},
-    {"cmdClose",               Kind::Button,     nullptr,  6000, 2760, 1245,  375, "E&xit",                                  none,      none,  boxFont,                               Plain,                        0},
-    {"Frame2",                 Kind::Frame,      nullptr,   120, 3240, 7065, 1455, "Refer A Friend",                         White,     Navy,  frameFont,                             ThreeDBorder,                 8},
-    {"txtName",                Kind::TextBox,    "Frame2",   85,  360, 3375,  285, "Your Name",                              none,      none,  boxFont,                               Plain,                        9},
-    {"cmdSubmit",              Kind::Button,     "Frame2", 1920, 1080, 3375,  285, "Refer A Friend &Now",                    none,      none,  verdana(8.25, true),                   Plain,                       10},
-    {"txtEmail",               Kind::TextBox,    "Frame2", 3600,  360, 3375,  285, "Your Email Address",                     none,      none,  boxFont,                               Plain,                       11},
-    {"txtFriendEmail",         Kind::TextBox,    "Frame2", 3600,  720, 3375,  285, "Friend's Email Address",                 none,      none,  boxFont,                               Plain,                       12},
-    {"txtFriendName",          Kind::TextBox,    "Frame2",   85,  720, 3375,  285, "Friend's Name",                          none,      none,  boxFont,                               Plain,                       13},
+    {"picExitScreenIcon",      Kind::Label,      nullptr,   360,  120,  540,  540, {},                                       none,      none,  boxFont,                               Transparent,                  2, f.picExitScreenIcon},
+    {"lblExitScreenCaption",   Kind::Label,      nullptr,  1080,  240,    0,    0, productTitle(),                           none,      none,  designFont(Face::MsSansSerif, 18),     AutoSize | Transparent,       6, f.lblExitScreenCaption},
+    {"Label2",                 Kind::Label,      nullptr,   120,  840, 6975, 1095, {},                                       none,      none,  verdana(9.75, true),                   WordWrap | Transparent,       7, f.Label2},
+    {"Check1",                 Kind::CheckBox,   nullptr,    30, 2040, 7185,  555, QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(product::VendorHost)),
+                                                                                                                                  CheckBlue, none,  verdana(14.25),                        Transparent,                  1, f.Check1},
+    {"cmdClose",               Kind::Button,     nullptr,  6000, 2760, 1245,  375, "E&xit",                                  none,      none,  boxFont,                               Plain,                        0, f.cmdClose},
+    {"Frame2",                 Kind::Frame,      nullptr,   120, 3240, 7065, 1455, "Refer A Friend",                         White,     Navy,  frameFont,                             ThreeDBorder,                 8, f.Frame2},
+    {"txtName",                Kind::TextBox,    "Frame2",   85,  360, 3375,  285, QString::fromUtf16(product::NamePlaceholder), none,      none,  boxFont,                               Plain,                        9, f.txtName},
+    {"cmdSubmit",              Kind::Button,     "Frame2", 1920, 1080, 3375,  285, "Refer A Friend &Now",                    none,      none,  verdana(8.25, true),                   Plain,                       10, f.cmdSubmit},
+    {"txtEmail",               Kind::TextBox,    "Frame2", 3600,  360, 3375,  285, QString::fromUtf16(product::EmailPlaceholder), none,      none,  boxFont,                               Plain,                       11, f.txtEmail},
+    {"txtFriendEmail",         Kind::TextBox,    "Frame2", 3600,  720, 3375,  285, QString::fromUtf16(product::FriendEmailPlaceholder), none,      none,  boxFont,                               Plain,                       12, f.txtFriendEmail},
+    {"txtFriendName",          Kind::TextBox,    "Frame2",   85,  720, 3375,  285, QString::fromUtf16(product::FriendNamePlaceholder), none,      none,  boxFont,                               Plain,                       13, f.txtFriendName},
     // Lies below the frame's lower edge, so the frame clips it from view.
-    {"txtMessage",             Kind::MultiLineBox, "Frame2", 4800, 3600, 1815, 495, "Your Message\r\n",                     none,      none,  boxFont,                               Plain,                       14},
-    {"Frame6",                 Kind::Frame,      nullptr,  7320,  120, 3735, 4575, "Download Brimwell Softwares",            White,     Navy,  frameFont,                             ThreeDBorder,                15},
-    {"Label3",                 Kind::Label,      "Frame6",  120,  360, 3495, 3855, resourceText("exit-other-programs.txt"),  White,     none,  verdana(9),                            WordWrap | Transparent,      16},
-    {"lblGoToHome",            Kind::LinkLabel,  "Frame6",   75, 4250,    0,    0, "Click Here To Visit Brimwell Softwares", Yellow,    none,  verdana(9, true, true),                AutoSize | Transparent,      17},
+    {"txtMessage",             Kind::MultiLineBox, "Frame2", 4800, 3600, 1815, 495, QString::fromUtf16(product::MessagePlaceholder) + "\r\n", none,      none,  boxFont,                               Plain,                       14, f.txtMessage},
+    {"Frame6",                 Kind::Frame,      nullptr,  7320,  120, 3735, 4575, "Download Brimwell Softwares",            White,     Navy,  frameFont,                             ThreeDBorder,                15, f.Frame6},
+    {"Label3",                 Kind::Label,      "Frame6",  120,  360, 3495, 3855, resourceText("exit-other-programs.txt"),  White,     none,  verdana(9),                            WordWrap | Transparent,      16, f.Label3},
+    {"lblGoToHome",            Kind::LinkLabel,  "Frame6",   75, 4250,    0,    0, "Click Here To Visit Brimwell Softwares", Yellow,    none,  verdana(9, true, true),                AutoSize | Transparent,      17, f.lblGoToHome},
     };
     // clang-format on
 }
 
 } // namespace
 
-frmExitScreen* frmExitScreen::load()
-{
-    if (instance().isNull()) {
-        instance() = new frmExitScreen;
-        registerWindow(instance());
-    }
-    return instance();
-}
-
-frmExitScreen* frmExitScreen::loaded()
-{
-    return instance();
-}
-
 frmExitScreen::frmExitScreen()
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, Qt::Window | FixedBorder)
 {
-    setObjectName(QStringLiteral("frmExitScreen"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpDesignWindow(this, "frmExitScreen", designFont(Face::MsSansSerif, 8.25));
     setFixedSize(twips(ClientWidth), twips(ClientHeight));
     buildControls();
     Form_Load();
@@ -107,22 +80,7 @@ frmExitScreen::frmExitScreen()
 
 void frmExitScreen::buildControls()
 {
-    m_form.build(this, designTable());
-    picExitScreenIcon = m_form.get<QLabel>(QStringLiteral("picExitScreenIcon"));
-    lblExitScreenCaption = m_form.get<QLabel>(QStringLiteral("lblExitScreenCaption"));
-    Label2 = m_form.get<QLabel>(QStringLiteral("Label2"));
-    Check1 = m_form.get<QCheckBox>(QStringLiteral("Check1"));
-    cmdClose = m_form.get<QPushButton>(QStringLiteral("cmdClose"));
-    Frame2 = m_form.get<DesignFrame>(QStringLiteral("Frame2"));
-    txtName = m_form.get<QLineEdit>(QStringLiteral("txtName"));
-    cmdSubmit = m_form.get<QPushButton>(QStringLiteral("cmdSubmit"));
-    txtEmail = m_form.get<QLineEdit>(QStringLiteral("txtEmail"));
-    txtFriendEmail = m_form.get<QLineEdit>(QStringLiteral("txtFriendEmail"));
-    txtFriendName = m_form.get<QLineEdit>(QStringLiteral("txtFriendName"));
-    txtMessage = m_form.get<MultiLineBox>(QStringLiteral("txtMessage"));
-    Frame6 = m_form.get<DesignFrame>(QStringLiteral("Frame6"));
-    Label3 = m_form.get<QLabel>(QStringLiteral("Label3"));
-    lblGoToHome = m_form.get<LinkLabel>(QStringLiteral("lblGoToHome"));
+    m_form.build(this, designTable(*this));
     m_textBoxes = {txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage};
 
     // The boxes' placeholders vanish while typing: their names stay.
@@ -147,10 +105,8 @@ void frmExitScreen::buildControls()
 
 void frmExitScreen::Form_Load()
 {
-    setWindowTitle(productTitle());
     lblExitScreenCaption->setText(productTitle());
     lblExitScreenCaption->resize(lblExitScreenCaption->sizeHint());
-    setWindowIcon(applicationIcon());
     picExitScreenIcon->setPixmap(applicationIcon().pixmap(32, 32));
 
     randomize();
@@ -176,12 +132,12 @@ void frmExitScreen::closeEvent(QCloseEvent* event)
 {
     // Form_Unload: the unload is never cancelled, and ends the program.
     event->accept();
-    CloseAllWindows();
+    emit unloaded();
 }
 
 void frmExitScreen::cmdClose_Click()
 {
-    CloseAllWindows();
+    emit exitPressed();
 }
 
 void frmExitScreen::Check1_Click()
@@ -189,25 +145,25 @@ void frmExitScreen::Check1_Click()
     if (Check1->checkState() != Qt::Checked)
         return;
     Check1->setCheckState(Qt::Unchecked);
-    OpenVendorPage(QStringLiteral("home-page"));
+    OpenVendorPage("home-page", this);
 }
 
 void frmExitScreen::lblGoToHome_Click()
 {
-    OpenVendorPage(QStringLiteral("brimwellsoftwares"));
+    OpenVendorPage("brimwellsoftwares", this);
 }
 
 QString frmExitScreen::placeholderOf(const QWidget* box) const
 {
     if (box == txtName)
-        return QStringLiteral("Your Name");
+        return QString::fromUtf16(product::NamePlaceholder);
     if (box == txtEmail)
-        return QStringLiteral("Your Email Address");
+        return QString::fromUtf16(product::EmailPlaceholder);
     if (box == txtFriendName)
-        return QStringLiteral("Friend's Name");
+        return QString::fromUtf16(product::FriendNamePlaceholder);
     if (box == txtFriendEmail)
-        return QStringLiteral("Friend's Email Address");
-    return QStringLiteral("Your Message");
+        return QString::fromUtf16(product::FriendEmailPlaceholder);
+    return QString::fromUtf16(product::MessagePlaceholder);
 }
 
 QString frmExitScreen::boxText(const QWidget* box) const
@@ -276,7 +232,7 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
 
 void frmExitScreen::cmdSubmit_Click()
 {
-    TellAFriendRequest& request = tellAFriendRequest();
+    TellAFriendRequest& request = m_request;
     const QString email = trimSpaces(boxText(txtEmail));
     const QString friendEmail = trimSpaces(boxText(txtFriendEmail));
     request.SenderName = trimSpaces(boxText(txtName));
@@ -294,14 +250,12 @@ void frmExitScreen::cmdSubmit_Click()
         showMessage({this, QStringLiteral("Please Enter Proper Email Address"), QMessageBox::Critical});
         return;
     }
-    SendTellAFriend(this);
+    SendTellAFriend(request, this);
 }
 
 void frmExitScreen::paintEvent(QPaintEvent* event)
 {
-    // The white background is painted rather than set in the palette, which
-    // would reach the buttons.
-    QPainter(this).fillRect(rect(), Qt::white);
+    paintWhite(this);
     QWidget::paintEvent(event);
 }
 

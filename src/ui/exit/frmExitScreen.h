@@ -1,11 +1,16 @@
 #pragma once
 
-// The exit screen: the last window of a run, shown when the main window
-// closes. It carries a support appeal, links to the vendor's site and the
-// refer-a-friend form, and keeps itself above other windows. Closing it ends
-// the program. The saved reading import loads it early, hidden.
+// The exit screen, a floor of its own: it knows no other window and not the
+// shell; it uses the shared widgets, the platform services and the engine.
 
-#include "FormTable.h"
+// The exit screen: the last window of a run, which the shell shows when the
+// main window closes. It carries a support appeal, links to the vendor's
+// site and the refer-a-friend form, and keeps itself above other windows.
+// Closing it ends the program. The shell loads it early, hidden, after an
+// import of a saved reading.
+
+#include "ui/common/FormTable.h"
+#include "ui/exit/TellAFriend.h"
 
 #include <QWidget>
 
@@ -25,10 +30,8 @@ class MultiLineBox;
 class frmExitScreen : public QWidget {
     Q_OBJECT
 public:
-    // The loaded exit screen, loading it first (hidden) if it is not.
-    static frmExitScreen* load();
-    // The loaded exit screen, or nullptr.
-    static frmExitScreen* loaded();
+    // Loads the window hidden: its load steps run, nothing is shown.
+    frmExitScreen();
 
     // Shows the window modeless, activated, focus on its first control.
     void showModeless();
@@ -55,13 +58,21 @@ public:
 
     void cmdSubmit_Click();
 
+    // The last refer-a-friend submission of the run.
+    const TellAFriendRequest& request() const { return m_request; }
+
+signals:
+    // "E&xit" was pressed.
+    void exitPressed();
+    // The window was closed in any way; it is being destroyed.
+    void unloaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    frmExitScreen();
     void buildControls();
     void Form_Load();
     void cmdClose_Click();
@@ -75,6 +86,7 @@ private:
 
     FormTable m_form;
     std::array<QWidget*, 5> m_textBoxes{};
+    TellAFriendRequest m_request;
 };
 
 } // namespace velto

@@ -1,22 +1,22 @@
-#include "frmMain.h"
+#include "ui/main/frmMain.h"
 
-#include "Clipboard.h"
-#include "DesignFrame.h"
-#include "FileAccess.h"
-#include "FileDialog.h"
-#include "Fonts.h"
-#include "LinkLabel.h"
-#include "MessageBox.h"
-#include "Resources.h"
-#include "ResultBox.h"
-#include "SavedReadingFile.h"
-#include "TrimSpaces.h"
-#include "Twips.h"
-#include "Shutdown.h"
-#include "WebPages.h"
-#include "WindowPlacement.h"
-#include "frmAbout.h"
-#include "frmExitScreen.h"
+#include "engine/Reading.h"
+#include "engine/SavedReadingFile.h"
+#include "platform/Clipboard.h"
+#include "platform/FileAccess.h"
+#include "platform/FileDialog.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Resources.h"
+#include "platform/Twips.h"
+#include "platform/Utf16.h"
+#include "platform/WindowPlacement.h"
+#include "ui/common/DesignFrame.h"
+#include "ui/common/DesignWindow.h"
+#include "ui/common/LinkLabel.h"
+#include "ui/common/ResultBox.h"
+#include "ui/common/TrimSpaces.h"
+#include "ui/common/VendorPages.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -33,8 +33,8 @@ namespace velto {
 
 namespace {
 
-using Kind = ControlSpec::Kind;
-using enum ControlSpec::Look;
+using Kind = ControlRow::Kind;
+using enum ControlRow::Look;
 
 const QColor Teal(22, 163, 163);
 const QColor Navy(0, 0, 64);
@@ -46,7 +46,7 @@ const QColor DarkGrey(64, 64, 64);
 constexpr int ClientWidth = 9045;
 constexpr int ClientHeight = 6375;
 
-std::vector<ControlSpec> designTable()
+std::vector<ControlRow> designTable(frmMain& f)
 {
     const QFont link = verdana(8.25, true, true);
     const QFont caption = verdana(8.25, true);
@@ -59,42 +59,42 @@ std::vector<ControlSpec> designTable()
     // clang-format off
     return {
     // name             kind               container       left  top   width height caption                                    fore              back      font              look                                  tab
-    {"Label61",         Kind::LinkLabel,   nullptr,         142,   90, 8760,  435, resourceText("main-board-link.txt"),     Navy,             none,     link,             Centred | WordWrap | Transparent,      9},
-    {"Frame1",          Kind::Frame,       nullptr,          45,  500, 8955, 5010, {},                                        none,             Teal,     caption,          FlatBorder,                           11},
-    {"Frame2",          Kind::Frame,       nullptr,          45,  480, 8955, 5010, "Velto Arithmancy Results",               White,            Teal,     verdana(9, true), FlatBorder,                           13},
-    {"fraFullBrand",    Kind::Frame,       nullptr,          45, 5500, 8955,  855, {},                                        none,             Teal,     caption,          ThreeDBorder,                         24},
-    {"cmdOpen",         Kind::Button,      nullptr,        1320, 8520, 6135,  375, "&Open Previously Saved Reading",         none,             none,     verdana(9.75, true), Plain,                             10},
-    {"fraBirthDay",     Kind::Frame,       nullptr,        2640, 9000, 3645,  885, "* Birth Day",                            DarkGrey,         White,    caption,          ThreeDBorder,                          5},
-    {"lblLabel(5)",     Kind::Label,       "Frame1",        240,  360, 8460,  675, resourceText("main-intro.txt"),          White,            none,     lead,             Centred | WordWrap | Transparent,     31},
+    {"Label61",         Kind::LinkLabel,   nullptr,         142,   90, 8760,  435, resourceText("main-board-link.txt"),     Navy,             none,     link,             Centred | WordWrap | Transparent,      9, f.Label61},
+    {"Frame1",          Kind::Frame,       nullptr,          45,  500, 8955, 5010, {},                                        none,             Teal,     caption,          FlatBorder,                           11, f.Frame1},
+    {"Frame2",          Kind::Frame,       nullptr,          45,  480, 8955, 5010, "Velto Arithmancy Results",               White,            Teal,     verdana(9, true), FlatBorder,                           13, f.Frame2},
+    {"fraFullBrand",    Kind::Frame,       nullptr,          45, 5500, 8955,  855, {},                                        none,             Teal,     caption,          ThreeDBorder,                         24, f.fraFullBrand},
+    {"cmdOpen",         Kind::Button,      nullptr,        1320, 8520, 6135,  375, "&Open Previously Saved Reading",         none,             none,     verdana(9.75, true), Plain,                             10, f.cmdOpen},
+    {"fraBirthDay",     Kind::Frame,       nullptr,        2640, 9000, 3645,  885, "* Birth Day",                            DarkGrey,         White,    caption,          ThreeDBorder,                          5, f.fraBirthDay},
+    {"lblLabel(5)",     Kind::Label,       "Frame1",        240,  360, 8460,  675, resourceText("main-intro.txt"),          White,            none,     lead,             Centred | WordWrap | Transparent,     31, f.lblLabel[5]},
     {"lblLabel(4)",     Kind::Label,       "Frame1",        240, 1200, 8460,  435, "Velto Arithmancy tells you more about your Character, Social and Heart Number. Enter your name to learn more about yourself!",
-                                                                                                                               White,            none,     lead,             Centred | WordWrap | Transparent,     27},
-    {"lblLabel(0)",     Kind::Label,       "Frame1",       1980, 2715, 1140,  195, "Enter Name",                             Navy,             none,     caption,          AutoSize | Transparent,               12},
-    {"txtName",         Kind::TextBox,     "Frame1",       3682, 2640, 3375,  345, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                            0},
-    {"cmdNext",         Kind::Button,      "Frame1",       3682, 3960, 3375,  345, "&Get My Arithmancy Reading",             none,             none,     caption,          Plain,                                 1},
-    {"lblLabel(1)",     Kind::Label,       "Frame2",        120,  330, 1785,  195, "Character Number",                       Navy,             none,     caption,          AutoSize | Transparent,               22},
-    {"lblResult(0)",    Kind::Label,       "Frame2",       2175,  285,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               21},
+                                                                                                                               White,            none,     lead,             Centred | WordWrap | Transparent,     27, f.lblLabel[4]},
+    {"lblLabel(0)",     Kind::Label,       "Frame1",       1980, 2715, 1140,  195, "Enter Name",                             Navy,             none,     caption,          AutoSize | Transparent,               12, f.lblLabel[0]},
+    {"txtName",         Kind::TextBox,     "Frame1",       3682, 2640, 3375,  345, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                            0, f.txtName},
+    {"cmdNext",         Kind::Button,      "Frame1",       3682, 3960, 3375,  345, "&Get My Arithmancy Reading",             none,             none,     caption,          Plain,                                 1, f.cmdNext},
+    {"lblLabel(1)",     Kind::Label,       "Frame2",        120,  330, 1785,  195, "Character Number",                       Navy,             none,     caption,          AutoSize | Transparent,               22, f.lblLabel[1]},
+    {"lblResult(0)",    Kind::Label,       "Frame2",       2175,  285,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               21, f.lblResult[0]},
     {"lblResult(3)",    Kind::Label,       "Frame2",        120,  600, 5940,  210, "This number indicates the general personality of the person.",
-                                                                                                                               QColor(128, 255, 128), none, lead,           AutoSize | Transparent,               28},
-    {"txtResult(0)",    Kind::ResultBox,   "Frame2",        120,  915, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           18},
-    {"lblLabel(2)",     Kind::Label,       "Frame2",        120, 1770, 1365,  195, "Heart Number",                           Navy,             none,     caption,          AutoSize | Transparent,               14},
-    {"lblResult(1)",    Kind::Label,       "Frame2",       2175, 1725,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               16},
+                                                                                                                               QColor(128, 255, 128), none, lead,           AutoSize | Transparent,               28, f.lblResult[3]},
+    {"txtResult(0)",    Kind::ResultBox,   "Frame2",        120,  915, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           18, f.txtResult[0]},
+    {"lblLabel(2)",     Kind::Label,       "Frame2",        120, 1770, 1365,  195, "Heart Number",                           Navy,             none,     caption,          AutoSize | Transparent,               14, f.lblLabel[2]},
+    {"lblResult(1)",    Kind::Label,       "Frame2",       2175, 1725,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               16, f.lblResult[1]},
     {"lblResult(4)",    Kind::Label,       "Frame2",        120, 2040, 7170,  210, "This number indicates the inner desires of a person and his hidden fears.",
-                                                                                                                               QColor(255, 255, 128), none, lead,           AutoSize | Transparent,               29},
-    {"txtResult(1)",    Kind::ResultBox,   "Frame2",        120, 2355, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           19},
-    {"lblLabel(3)",     Kind::Label,       "Frame2",        120, 3210, 1410,  195, "Social Number",                          Navy,             none,     caption,          AutoSize | Transparent,               15},
-    {"lblResult(2)",    Kind::Label,       "Frame2",       2175, 3165,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               17},
+                                                                                                                               QColor(255, 255, 128), none, lead,           AutoSize | Transparent,               29, f.lblResult[4]},
+    {"txtResult(1)",    Kind::ResultBox,   "Frame2",        120, 2355, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           19, f.txtResult[1]},
+    {"lblLabel(3)",     Kind::Label,       "Frame2",        120, 3210, 1410,  195, "Social Number",                          Navy,             none,     caption,          AutoSize | Transparent,               15, f.lblLabel[3]},
+    {"lblResult(2)",    Kind::Label,       "Frame2",       2175, 3165,  330,  270, "10",                                     Blue,             none,     number,           AutoSize | Transparent,               17, f.lblResult[2]},
     {"lblResult(5)",    Kind::Label,       "Frame2",        120, 3480, 7335,  210, "This number indicates the outer face of a person that is seen by the world.",
-                                                                                                                               QColor(255, 192, 128), none, lead,           AutoSize | Transparent,               30},
-    {"txtResult(2)",    Kind::ResultBox,   "Frame2",        120, 3795, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           20},
-    {"cmdBack",         Kind::Button,      "Frame2",       7820, 4500, 1000,  400, "&Back",                                  none,             none,     windowFont,       Plain,                                23},
-    {"lblFullBrand",    Kind::LinkLabel,   "fraFullBrand",  120,  165, 8625,  615, resourceText("main-full-brand.txt"),     Navy,             Teal,     link,             Centred | WordWrap,                   26},
-    {"lblCobrand",      Kind::LinkLabel,   "fraFullBrand",  120,  165, 8625,  615, resourceText("main-cobrand.txt"),        Navy,             Teal,     link,             Centred | WordWrap,                   25},
+                                                                                                                               QColor(255, 192, 128), none, lead,           AutoSize | Transparent,               30, f.lblResult[5]},
+    {"txtResult(2)",    Kind::ResultBox,   "Frame2",        120, 3795, 8700,  645, {},                                        Cyan,             Teal,     windowFont,       FlatBorder,                           20, f.txtResult[2]},
+    {"cmdBack",         Kind::Button,      "Frame2",       7820, 4500, 1000,  400, "&Back",                                  none,             none,     windowFont,       Plain,                                23, f.cmdBack},
+    {"lblFullBrand",    Kind::LinkLabel,   "fraFullBrand",  120,  165, 8625,  615, resourceText("main-full-brand.txt"),     Navy,             Teal,     link,             Centred | WordWrap,                   26, f.lblFullBrand},
+    {"lblCobrand",      Kind::LinkLabel,   "fraFullBrand",  120,  165, 8625,  615, resourceText("main-cobrand.txt"),        Navy,             Teal,     link,             Centred | WordWrap,                   25, f.lblCobrand},
     {"Label6",          Kind::Label,       "fraBirthDay",   120,  210,  510,  195, "Month",                                  none,             White,    sansSerif,        AutoSize,                              7},
     {"Label3",          Kind::Label,       "fraBirthDay",  1650,  210,  405,  195, "Date",                                   none,             White,    sansSerif,        AutoSize,                              6},
     {"Label7",          Kind::Label,       "fraBirthDay",  2610,  210,  390,  195, "Year",                                   none,             White,    sansSerif,        AutoSize,                              8},
-    {"cboMonth",        Kind::ComboList,   "fraBirthDay",   120,  450, 1455,  315, {},                                        none,             none,     windowFont,       Plain,                                 2},
-    {"cboDate",         Kind::ComboList,   "fraBirthDay",  1650,  450,  855,  315, {},                                        none,             none,     windowFont,       Plain,                                 3},
-    {"cboYear",         Kind::ComboList,   "fraBirthDay",  2580,  450,  975,  315, {},                                        none,             none,     windowFont,       Plain,                                 4},
+    {"cboMonth",        Kind::ComboList,   "fraBirthDay",   120,  450, 1455,  315, {},                                        none,             none,     windowFont,       Plain,                                 2, f.cboMonth},
+    {"cboDate",         Kind::ComboList,   "fraBirthDay",  1650,  450,  855,  315, {},                                        none,             none,     windowFont,       Plain,                                 3, f.cboDate},
+    {"cboYear",         Kind::ComboList,   "fraBirthDay",  2580,  450,  975,  315, {},                                        none,             none,     windowFont,       Plain,                                 4, f.cboYear},
     };
     // clang-format on
 }
@@ -102,15 +102,9 @@ std::vector<ControlSpec> designTable()
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                      | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, Qt::Window | FixedBorder)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(productTitle());
-    setWindowIcon(applicationIcon());
-    setFont(verdana(8.25));
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpDesignWindow(this, "frmMain", verdana(8.25));
 
     buildControls();
     buildMenus();
@@ -130,29 +124,7 @@ void frmMain::buildControls()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    const std::vector<ControlSpec> table = designTable();
-    m_form.build(client, table);
-
-    txtName = m_form.get<QLineEdit>(QStringLiteral("txtName"));
-    cmdNext = m_form.get<QPushButton>(QStringLiteral("cmdNext"));
-    cmdBack = m_form.get<QPushButton>(QStringLiteral("cmdBack"));
-    cmdOpen = m_form.get<QPushButton>(QStringLiteral("cmdOpen"));
-    Frame1 = m_form.get<DesignFrame>(QStringLiteral("Frame1"));
-    Frame2 = m_form.get<DesignFrame>(QStringLiteral("Frame2"));
-    fraFullBrand = m_form.get<DesignFrame>(QStringLiteral("fraFullBrand"));
-    fraBirthDay = m_form.get<DesignFrame>(QStringLiteral("fraBirthDay"));
-    cboMonth = m_form.get<QComboBox>(QStringLiteral("cboMonth"));
-    cboDate = m_form.get<QComboBox>(QStringLiteral("cboDate"));
-    cboYear = m_form.get<QComboBox>(QStringLiteral("cboYear"));
-    Label61 = m_form.get<LinkLabel>(QStringLiteral("Label61"));
-    lblFullBrand = m_form.get<LinkLabel>(QStringLiteral("lblFullBrand"));
-    lblCobrand = m_form.get<LinkLabel>(QStringLiteral("lblCobrand"));
-    for (std::size_t i = 0; i < lblLabel.size(); ++i)
-        lblLabel[i] = m_form.get<QLabel>(QStringLiteral("lblLabel(%1)").arg(i));
-    for (std::size_t i = 0; i < lblResult.size(); ++i)
-        lblResult[i] = m_form.get<QLabel>(QStringLiteral("lblResult(%1)").arg(i));
-    for (std::size_t i = 0; i < txtResult.size(); ++i)
-        txtResult[i] = m_form.get<ResultBox>(QStringLiteral("txtResult(%1)").arg(i));
+    m_form.build(client, designTable(*this));
 
     // What a screen reader says for the controls whose captions sit beside
     // them, or nowhere.
@@ -178,8 +150,9 @@ void frmMain::buildControls()
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
-    // The name box converts typed letters; every control that can hold the
-    // focus lets the import button's access key through (see event()).
+    // The name box converts typed letters; the window and every control
+    // that can hold the focus let the import button's access key through.
+    installEventFilter(this);
     for (QWidget* w : m_form.widgets()) {
         if (w->focusPolicy() != Qt::NoFocus)
             w->installEventFilter(this);
@@ -250,47 +223,47 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuOnline_Click()
 {
-    OpenVendorPage(QStringLiteral("help-web-page"));
+    OpenVendorPage("help-web-page", this);
 }
 
 void frmMain::mnuVisit_Click()
 {
-    OpenVendorPage(QStringLiteral("home-page"));
+    OpenVendorPage("home-page", this);
 }
 
 void frmMain::mnuUpdate_Click()
 {
-    OpenVendorPage(QStringLiteral("download-web-page"));
+    OpenVendorPage("download-web-page", this);
 }
 
 void frmMain::mnuAbout_Click()
 {
-    velto::mnuAbout_Click(this);
+    emit aboutRequested();
 }
 
 void frmMain::mnuDonate_Click()
 {
-    OpenVendorPage(QStringLiteral("donate"));
+    OpenVendorPage("donate", this);
 }
 
 void frmMain::mnuMakeMoney_Click()
 {
-    OpenVendorPage(QStringLiteral("fully-branded"));
+    OpenVendorPage("fully-branded", this);
 }
 
 void frmMain::Label61_Click()
 {
-    OpenVendorPage(QStringLiteral("home-page"));
+    OpenVendorPage("home-page", this);
 }
 
 void frmMain::lblCobrand_Click()
 {
-    OpenVendorPage(QStringLiteral("co-brand"));
+    OpenVendorPage("co-brand", this);
 }
 
 void frmMain::lblFullBrand_Click()
 {
-    OpenVendorPage(QStringLiteral("fully-branded"));
+    OpenVendorPage("fully-branded", this);
 }
 
 void frmMain::Form_Load()
@@ -308,6 +281,11 @@ void frmMain::Form_Load()
     Frame1->raise();
 }
 
+void frmMain::raisePromotion(bool coBrand)
+{
+    (coBrand ? static_cast<QWidget*>(lblCobrand) : lblFullBrand)->raise();
+}
+
 bool frmMain::resultsPageInFront() const
 {
     // Siblings are drawn in the order of the parent's child list, last on top.
@@ -321,15 +299,10 @@ void frmMain::cmdNext_Click()
     if (!ValidateName())
         return;
 
-    const Reading raw = ComputeReading(std::u16string_view(reinterpret_cast<const char16_t*>(name.utf16()),
-                                                           static_cast<std::size_t>(name.size())));
-    m_reading = Reading{ReduceNumber(raw.CharacterNumber), ReduceNumber(raw.HeartNumber),
-                        ReduceNumber(raw.SocialNumber)};
-
-    const std::array<std::int16_t, 3> numbers = {m_reading.CharacterNumber, m_reading.HeartNumber,
-                                                 m_reading.SocialNumber};
-    const std::array<NumberKind, 3> kinds = {NumberKind::Character, NumberKind::Heart, NumberKind::Social};
-    for (std::size_t i = 0; i < 3; ++i) {
+    const NameReading reading = ReadName(toU16(name));
+    const std::array<std::int16_t, 3> numbers = {reading.numbers.CharacterNumber, reading.numbers.HeartNumber,
+                                                 reading.numbers.SocialNumber};
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
         lblResult[i]->setText(QString::number(numbers[i]));
         lblResult[i]->resize(lblResult[i]->sizeHint());
         // Read out as "Character Number 8", with the text in its box.
@@ -337,9 +310,8 @@ void frmMain::cmdNext_Click()
         lblResult[i]->setAccessibleName(spoken);
         txtResult[i]->setAccessibleName(spoken);
     }
-    for (std::size_t i = 0; i < 3; ++i) {
-        const std::u16string_view text = ReadingText(kinds[i], numbers[i]);
-        const QString shown = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const QString shown = fromU16(reading.texts[i]);
         // Setting the same text again is no change, as for any text box.
         if (txtResult[i]->toPlainText() != shown)
             txtResult[i]->setPlainText(shown);
@@ -368,28 +340,29 @@ void frmMain::cmdOpen_Click()
     const QString fileName = getOpenFileName(
         this, {QStringLiteral("Select the source file"), QStringLiteral("Velto Numeris Pro (*.num)"),
                QStringLiteral("num")});
-    if (fileName.size() >= 3 && !fileName.endsWith(QLatin1String("num"), Qt::CaseSensitive)) {
+    switch (CheckSavedReadingPath(toU16(fileName))) {
+    case SavedReadingPath::None:
+        return;
+    case SavedReadingPath::Refused:
         showMessage({this, QStringLiteral("Please Check The File."), QMessageBox::Critical});
         return;
+    case SavedReadingPath::Accepted:
+        break;
     }
-    if (fileName.isEmpty())
-        return;
 
     // A file that cannot be read counts as one without lines.
-    const std::optional<std::string> bytes = readFileHead(fileName, MaxSavedReadingBytes);
-    const auto lines = ReadSavedReadingLines(bytes.value_or(std::string()));
-    const std::array<QComboBox*, 3> boxes = {cboMonth, cboDate, cboYear};
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const std::u16string value = DecodeWindows1252(UnscrambleText(lines[3 + i]));
+    const SavedReading saved = ReadSavedReading(readFileHead(fileName, MaxSavedReadingBytes).value_or(std::string()));
+    const std::array<std::pair<QComboBox*, const std::u16string*>, 3> boxes = {
+        {{cboMonth, &saved.month}, {cboDate, &saved.day}, {cboYear, &saved.year}}};
+    for (const auto& [box, value] : boxes) {
         // A drop-down list takes only one of its own entries, in any case.
-        const int entry = boxes[i]->findText(
-            QString::fromUtf16(value.data(), static_cast<qsizetype>(value.size())), Qt::MatchFixedString);
+        const int entry = box->findText(fromU16(*value), Qt::MatchFixedString);
         if (entry >= 0)
-            boxes[i]->setCurrentIndex(entry);
+            box->setCurrentIndex(entry);
     }
 
     cmdNext_Click();
-    frmExitScreen::load()->hide();
+    emit imported();
 }
 
 QChar frmMain::txtName_KeyPress(QChar key)
@@ -424,9 +397,17 @@ void frmMain::txtResult_MouseUp()
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && isOpenAccessKey(static_cast<QKeyEvent*>(event))) {
-        cmdOpen->setFocus(Qt::ShortcutFocusReason);
-        cmdOpen->animateClick();
+    // Alt+O is both the import button's access key and the mnemonic of the
+    // unavailable "Make Money &Online" bar command, and Qt fires neither of
+    // two equal shortcuts. Claimed as an override wherever the focus is, the
+    // key arrives as a key press, which is handed to the button here.
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (keyEvent && isOpenAccessKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) {
+            cmdOpen->setFocus(Qt::ShortcutFocusReason);
+            cmdOpen->animateClick();
+        }
         return true;
     }
     if (watched == txtName && event->type() == QEvent::KeyPress) {
@@ -448,32 +429,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 bool frmMain::isOpenAccessKey(const QKeyEvent* event) const
 {
-    return event->key() == Qt::Key_O
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
-}
-
-bool frmMain::event(QEvent* event)
-{
-    // Alt+O is both the import button's access key and the mnemonic of the
-    // unavailable "Make Money &Online" bar command, and Qt fires neither of
-    // two equal shortcuts. Claiming the key here lets it arrive as a key
-    // press, which the controls' filter (or keyPressEvent, with no control
-    // focused) hands to the button.
-    if (event->type() == QEvent::ShortcutOverride && isOpenAccessKey(static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
-    }
-    return QMainWindow::event(event);
-}
-
-void frmMain::keyPressEvent(QKeyEvent* event)
-{
-    if (isOpenAccessKey(event)) {
-        cmdOpen->setFocus(Qt::ShortcutFocusReason);
-        cmdOpen->animateClick();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    return event->key() == Qt::Key_O && (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -484,10 +440,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::Form_Unload()
 {
-    // Every way of closing the main window leads to the exit screen, unless
-    // the program is already ending.
-    if (!closingAllWindows())
-        frmExitScreen::load()->showModeless();
+    // Every way of closing the main window leads to the exit screen, which
+    // the shell shows unless the program is already ending.
+    emit unloaded();
 }
 
 void frmMain::showEvent(QShowEvent* event)

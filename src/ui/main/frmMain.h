@@ -1,12 +1,14 @@
 #pragma once
 
+// The main window, a floor of its own: it knows no other window and not the
+// shell; it uses the shared widgets, the platform services and the engine.
+
 // The main window: an input page (name box and compute button) and a results
 // page (the three name numbers with their texts) lying on top of each other,
-// a link above them, a promotional strip below and the menu bar. The start-up
-// sequence opens it; closing it hands over to the exit screen.
+// a link above them, a promotional strip below and the menu bar. The shell
+// opens it at start-up; closing it hands over to the exit screen.
 
-#include "FormTable.h"
-#include "Reading.h"
+#include "ui/common/FormTable.h"
 
 #include <QMainWindow>
 
@@ -30,9 +32,6 @@ class frmMain : public QMainWindow {
 public:
     explicit frmMain(QWidget* parent = nullptr);
 
-    // The reading of the name last computed, reduced.
-    const Reading& reading() const { return m_reading; }
-
     // Compute step: validates the name, computes and shows its reading.
     void cmdNext_Click();
     void cmdBack_Click();
@@ -51,6 +50,10 @@ public:
     void Label61_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();
+
+    // Brings one of the two promotional labels that share a place to the
+    // front: the co-brand label, or the full-brand one.
+    void raisePromotion(bool coBrand);
 
     // The page in front, as the user sees it.
     bool resultsPageInFront() const;
@@ -86,9 +89,15 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
 
+signals:
+    // Help > About Software was chosen.
+    void aboutRequested();
+    // A saved reading was imported (the reading computed again).
+    void imported();
+    // The window was closed in any way; it is being destroyed.
+    void unloaded();
+
 protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -109,7 +118,6 @@ private:
     bool isOpenAccessKey(const QKeyEvent* event) const;
 
     FormTable m_form;
-    Reading m_reading;
     bool m_centred = false;
 };
 

@@ -1,10 +1,14 @@
 #pragma once
 
-// The About window: the program's name and version, what it computes and two
-// links to the vendor's site. Opened modal from the main window's Help menu
-// and destroyed when it closes, so each opening starts afresh.
+// The About window, a floor of its own: it knows no other window and not the
+// shell; it uses the shared widgets, the platform services and the engine.
 
-#include "FormTable.h"
+// The About window: the program's name and version, what it computes and two
+// links to the vendor's site. The shell opens it modal over the main window
+// when its Help menu asks, and it is destroyed when it closes, so each
+// opening starts afresh.
+
+#include "ui/common/FormTable.h"
 
 #include <QDialog>
 
@@ -43,9 +47,5 @@ private:
 
     FormTable m_form;
 };
-
-// Help > About Software: shows the About window modal over `owner` and
-// returns once it has been closed and destroyed.
-void mnuAbout_Click(QWidget* owner);
 
 } // namespace velto

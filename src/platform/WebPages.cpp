@@ -1,7 +1,6 @@
-#include "WebPages.h"
+#include "platform/WebPages.h"
 
-#include "MessageBox.h"
-#include "VendorHost.h"
+#include "platform/MessageBox.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -36,17 +35,6 @@ void OpenAddress(const QString& address, QWidget* asking)
         return;
     }
     QDesktopServices::openUrl(url);
-}
-
-QString VendorPageAddress(const QString& pageKey)
-{
-    return QStringLiteral("http://") + QLatin1String(VendorHost) + QStringLiteral("/velto-free-arithmancy/ssd.php?page=")
-        + pageKey;
-}
-
-void OpenVendorPage(const QString& pageKey)
-{
-    OpenAddress(VendorPageAddress(pageKey));
 }
 
 } // namespace velto

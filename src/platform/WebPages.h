@@ -13,10 +13,4 @@ namespace velto {
 // message over `asking`.
 void OpenAddress(const QString& address, QWidget* asking = nullptr);
 
-// The address of a vendor page: http://<host>/velto-free-arithmancy/ssd.php?page=<key>
-QString VendorPageAddress(const QString& pageKey);
-
-// Opens the vendor page named by a page key ("home-page", "donate", ...).
-void OpenVendorPage(const QString& pageKey);
-
 } // namespace velto

@@ -1,13 +1,19 @@
-#include "Startup.h"
+#include "shell/Shell.h"
 
-#include "InstanceLock.h"
-#include "LinkLabel.h"
-#include "MessageBox.h"
-#include "Random.h"
-#include "Settings.h"
-#include "Shutdown.h"
-#include "WebPages.h"
-#include "frmMain.h"
+#include "platform/InstanceLock.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "platform/Settings.h"
+#include "shell/Shutdown.h"
+#include "ui/about/frmAbout.h"
+#include "ui/common/VendorPages.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/main/frmMain.h"
+
+#include <QDate>
+#include <QPointer>
+
+#include <cstdint>
 
 namespace velto {
 
@@ -18,6 +24,12 @@ const QString DurationSetting = QStringLiteral("Duration");
 constexpr qint64 ReminderDays = 15;
 
 std::int16_t coBrandNumber = 0;
+
+QPointer<frmExitScreen>& exitScreen()
+{
+    static QPointer<frmExitScreen> instance;
+    return instance;
+}
 
 QString todayText()
 {
@@ -45,8 +57,7 @@ frmMain* StartUp()
     if (processEnding())
         return nullptr;
 
-    auto* main = new frmMain;
-    registerWindow(main);
+    frmMain* main = createMainWindow();
     main->show();
 
     CoBrand_Randomize(*main);
@@ -80,21 +91,60 @@ void UpdateReminder()
     if (!writeSetting(SettingsSection, DurationSetting, todayText()))
         return;
     if (answer == QMessageBox::Yes)
-        OpenVendorPage(QStringLiteral("download-web-page"));
+        OpenVendorPage("download-web-page");
 }
 
 void CoBrand_Randomize(frmMain& main)
 {
     coBrandNumber = static_cast<std::int16_t>(static_cast<int>(6 * rnd()) + 1);
-    if (coBrandNumber % 2 == 1)
-        main.lblCobrand->raise();
-    else
-        main.lblFullBrand->raise();
+    main.raisePromotion(coBrandNumber % 2 == 1);
 }
 
 int intCoBrandRandomNumber()
 {
     return coBrandNumber;
+}
+
+frmMain* createMainWindow()
+{
+    auto* main = new frmMain;
+    registerWindow(main);
+    connectMainWindow(main);
+    return main;
+}
+
+void connectMainWindow(frmMain* main)
+{
+    QObject::connect(main, &frmMain::unloaded, main, [] {
+        if (!processEnding())
+            loadExitScreen()->showModeless();
+    });
+    QObject::connect(main, &frmMain::imported, main, [] { loadExitScreen()->hide(); });
+    QObject::connect(main, &frmMain::aboutRequested, main, [main] { showAbout(main); });
+}
+
+frmExitScreen* loadExitScreen()
+{
+    if (exitScreen().isNull()) {
+        exitScreen() = new frmExitScreen;
+        registerWindow(exitScreen());
+        QObject::connect(exitScreen(), &frmExitScreen::exitPressed, exitScreen(), &CloseAllWindows);
+        QObject::connect(exitScreen(), &frmExitScreen::unloaded, exitScreen(), &CloseAllWindows);
+    }
+    return exitScreen();
+}
+
+frmExitScreen* loadedExitScreen()
+{
+    return exitScreen();
+}
+
+void showAbout(QWidget* owner)
+{
+    // exec() deletes the window itself when it closes (WA_DeleteOnClose), and
+    // copes with the owner going away while the window is open.
+    auto* about = new frmAbout(owner);
+    about->exec();
 }
 
 } // namespace velto
