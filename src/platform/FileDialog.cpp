@@ -1,6 +1,7 @@
 #include "platform/FileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace velto {
 
@@ -9,6 +10,13 @@ std::optional<QString>& nextAnswer()
 {
     static std::optional<QString> answer;
     return answer;
+}
+
+// The folder of the file last chosen in this run; kept nowhere else.
+QString& lastFolder()
+{
+    static QString folder;
+    return folder;
 }
 } // namespace
 
@@ -26,11 +34,16 @@ QString getOpenFileName(QWidget* parent, const OpenFileRequest& request)
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setWindowModality(Qt::ApplicationModal);
+    if (!lastFolder().isEmpty())
+        dialog.setDirectory(lastFolder());
     dialog.selectFile(QString());
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QStringList chosen = dialog.selectedFiles();
-    return chosen.isEmpty() ? QString() : chosen.front();
+    if (chosen.isEmpty())
+        return {};
+    lastFolder() = QFileInfo(chosen.front()).absolutePath();
+    return chosen.front();
 }
 
 void setNextOpenFileName(std::optional<QString> path)

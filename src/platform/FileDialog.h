@@ -14,8 +14,9 @@ struct OpenFileRequest {
     QString defaultSuffix; // added when the typed name has none
 };
 
-// Shows the modal file-open dialog (existing files only, empty file name)
-// and returns the chosen path, or an empty text when the user cancels.
+// Shows the modal file-open dialog (existing files only, empty file name, in
+// the folder of the last file chosen in this run) and returns the chosen
+// path, or an empty text when the user cancels.
 QString getOpenFileName(QWidget* parent, const OpenFileRequest& request);
 
 // Test seam: the next dialog is not shown and answers with this path (an

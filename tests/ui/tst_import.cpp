@@ -253,7 +253,7 @@ void TestImport::realDialogOpensEmptyEachTime()
     const QString path = write("reading.num", savedReading("March", "7", "1972"));
     for (int round = 0; round < 2; ++round) {
         QString seenName = QStringLiteral("unseen");
-        QString seenTitle;
+        QString seenTitle, seenFolder;
         bool answered = false;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
@@ -264,6 +264,7 @@ void TestImport::realDialogOpensEmptyEachTime()
             auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             seenName = nameEdit ? nameEdit->text() : QStringLiteral("no name box");
             seenTitle = dialog->windowTitle();
+            seenFolder = dialog->directory().absolutePath();
             QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
             QCOMPARE(dialog->nameFilters(), QStringList{"Velto Numeris Pro (*.num)"});
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("num"));
@@ -280,6 +281,9 @@ void TestImport::realDialogOpensEmptyEachTime()
         QCOMPARE(seenTitle, QStringLiteral("Select the source file"));
         QCOMPARE(seenName, QString());
         QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
+        // The second time it opens where the first file was chosen.
+        if (round == 1)
+            QCOMPARE(seenFolder, QFileInfo(path).absolutePath());
     }
 }
 
