@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace velto {
@@ -14,10 +15,45 @@ ResultBox::ResultBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The scroll bar keeps the system's colours, not those of the page.
-    verticalScrollBar()->setPalette(QApplication::palette(verticalScrollBar()));
+    // The scroll bar keeps the system's colours, not those of the page: every
+    // role is set explicitly, or the box's own palette, set later, would
+    // reach it and leave its arrows pale on pale.
+    QPalette system = QApplication::palette(verticalScrollBar());
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            system.setBrush(g, r, system.brush(g, r));
+        }
+    }
+    verticalScrollBar()->setPalette(system);
     // Moves without a pressed button reach the box only with tracking on.
     viewport()->setMouseTracking(true);
+}
+
+void ResultBox::paintEvent(QPaintEvent* event)
+{
+    QPlainTextEdit::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus shown as a broad second border inside the first, in the box's
+    // own text colour; without the focus the box looks as designed.
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Text), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+}
+
+void ResultBox::focusInEvent(QFocusEvent* event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void ResultBox::focusOutEvent(QFocusEvent* event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    viewport()->update();
 }
 
 void ResultBox::mousePressEvent(QMouseEvent* event)

@@ -6,7 +6,9 @@ namespace velto {
 
 // A read-only, multi-line result box that reports the mouse going down,
 // moving, going up and clicking over it, after it has handled each itself
-// (so that whatever it did with the selection has already happened).
+// (so that whatever it did with the selection has already happened). It
+// shows when it has the keyboard focus, and its scroll bar keeps the
+// system's colours.
 class ResultBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -19,6 +21,9 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
