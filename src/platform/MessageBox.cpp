@@ -2,6 +2,9 @@
 
 #include "product/Product.h"
 
+#include <QLabel>
+#include <QStyle>
+
 namespace velto {
 
 namespace {
@@ -10,18 +13,46 @@ std::function<QMessageBox::StandardButton(const Message&)>& handler()
     static std::function<QMessageBox::StandardButton(const Message&)> instance;
     return instance;
 }
+
+// A message box at least as wide as its caption needs in a window manager's
+// title bar: Qt allows the caption's width and 50 pixels, and a title bar
+// with an icon and three buttons then cuts the caption short.
+class CaptionedBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        const int room = 6 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        const int needed = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + room;
+        // The box sizes itself from its layout at every layout request, so
+        // the width goes to the text's minimum, not to the box.
+        auto* text = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (text && width() < needed)
+            text->setMinimumWidth(text->width() + needed - width());
+    }
+};
 } // namespace
 
 QMessageBox::StandardButton showMessage(const Message& message)
 {
     if (handler())
         return handler()(message);
-    QMessageBox box(message.icon, QString::fromLatin1(product::Name), message.text, message.buttons,
-                    message.parent);
+    CaptionedBox box(message.icon, QString::fromLatin1(product::Name), message.text, message.buttons,
+                     message.parent);
     box.setObjectName(QStringLiteral("messageBox"));
     if (message.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(message.defaultButton);
     box.setWindowModality(Qt::ApplicationModal);
+    // A message without a window of ours to open over must still be seen
+    // above any window that stays on top, the exit screen among them. Set
+    // after the modality, which resets the box's flags.
+    if (!message.parent)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 #include <unistd.h>
@@ -63,6 +64,9 @@ private slots:
     void coBrandFollowsTheNumberDrawn();
 
     void closeAllUnloadsEveryWindowOnce();
+
+    void messageBoxesAreSeenWhole_data();
+    void messageBoxesAreSeenWhole();
 
 private:
     static QString page(const char* key)
@@ -303,6 +307,41 @@ void TestShell::closeAllUnloadsEveryWindowOnce()
     QTRY_VERIFY(plainAlive.isNull() && reenteringAlive.isNull());
     CloseAllWindows(); // after the end, nothing more happens
     QCOMPARE(ends, 1);
+}
+
+void TestShell::messageBoxesAreSeenWhole_data()
+{
+    QTest::addColumn<bool>("owned");
+    QTest::newRow("over a window") << true;
+    QTest::newRow("before any window") << false;
+}
+
+void TestShell::messageBoxesAreSeenWhole()
+{
+    QFETCH(bool, owned);
+    QWidget* shownOver = owned ? m_window.get() : nullptr;
+    int width = 0;
+    bool onTop = false;
+    QString title;
+    QTimer::singleShot(50, this, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        width = box->width();
+        onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        title = box->windowTitle();
+        box->close();
+    });
+    showMessage({shownOver, QStringLiteral("Please Check The File."), QMessageBox::Critical});
+
+    // Room for the caption in a bold title font, beside an icon and three
+    // title bar buttons of at least 25 pixels each.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    QCOMPARE(title, QStringLiteral("Velto Arithmancy"));
+    QVERIFY2(width >= QFontMetrics(bold).horizontalAdvance(title) + 100, qPrintable(QString::number(width)));
+    // Without a window of ours to open over, it stays above those that stay
+    // on top.
+    QCOMPARE(onTop, !owned);
 }
 
 QTEST_MAIN(TestShell)
