@@ -14,6 +14,8 @@ packages=(
     dpkg-dev file desktop-file-utils appstream
     # real-window runs, tests that drive them, and screenshots
     xvfb xauth xdotool x11-apps x11-utils imagemagick python3 python3-xlib
+    # the same under a window manager, and under Wayland (weston, Xwayland)
+    openbox weston xwayland qt6-wayland wl-clipboard
     # reading the windows from outside, as a screen reader does
     at-spi2-core python3-pyatspi dbus-daemon
 )

@@ -26,6 +26,29 @@ bool displayAvailable()
 #endif
 }
 
+// Under native Wayland the program can neither place its windows nor keep
+// the exit screen on top; where an X server (or Xwayland) is there, it runs
+// on that. The user's own choice, by variable or -platform, always wins.
+// Returns whether the choice was made here.
+bool preferX11(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsSet("DISPLAY"))
+        return false;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return false;
+    }
+    // Wayland stays the fallback should the X server refuse the connection.
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    return true;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -36,7 +59,11 @@ int main(int argc, char* argv[])
         std::fputs("velto-arithmancy: no display found (set DISPLAY or WAYLAND_DISPLAY)\n", stderr);
         return EXIT_FAILURE;
     }
+    const bool choseX11 = preferX11(argc, argv);
     QApplication app(argc, argv);
+    // Not handed on: the browser the program starts chooses for itself.
+    if (choseX11)
+        qunsetenv("QT_QPA_PLATFORM");
     QCoreApplication::setApplicationName(velto::applicationName());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(velto::product::DesktopId));
     velto::resolveDesignFonts();

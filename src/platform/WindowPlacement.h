@@ -4,7 +4,10 @@ class QWidget;
 
 namespace velto {
 
-// Moves a window so that its frame is centred on the screen it is on.
+// Moves a window so that its frame is centred on the screen it is on. A
+// window the window manager has not framed yet is placed with the frame of
+// another window of ours, and centred again once its own frame is known.
+// Where the platform places windows itself (Wayland), nothing moves.
 void centreOnScreen(QWidget* window);
 
 } // namespace velto

@@ -3,7 +3,7 @@
 # program running; every way of closing the exit screen ends it with status 0.
 # Usage: exit-screen.sh <velto-arithmancy binary>
 binary=$1
-source "$(dirname "$0")/xvfb-session.sh"
+source "$(dirname "$0")/display-session.sh"
 here=$(dirname "$0")
 
 # Starts the program and sets $app and $main (its main window's id).
@@ -11,7 +11,7 @@ start() {
     "$binary" & app=$!
     pids+=("$app")
     wait_window "$main_title" || fail "main window never mapped"
-    main=$(xdotool search --onlyvisible --name "^$main_title\$" | head -n 1)
+    main=$(window_ids "$main_title" | head -n 1)
 }
 
 # Waits until the only window left is a different one with the same title:
@@ -19,8 +19,8 @@ start() {
 exit_screen_after() {
     local main=$1 id
     for ((i = 0; i < 100; i++)); do
-        id=$(xdotool search --onlyvisible --name "^$main_title\$" 2>/dev/null | grep -v -x "$main" | head -n 1 || true)
-        if [ -n "$id" ] && ! xdotool search --onlyvisible --name "^$main_title\$" 2>/dev/null | grep -q -x "$main"; then
+        id=$(window_ids "$main_title" 2>/dev/null | grep -v -x "$main" | head -n 1 || true)
+        if [ -n "$id" ] && ! window_ids "$main_title" 2>/dev/null | grep -q -x "$main"; then
             echo "$id"
             return 0
         fi
@@ -42,7 +42,7 @@ close_main() {
     local main=$1 how=$2
     case $how in
         close-box) "$here/close-window.py" "$main" ;;
-        menu) focus "$main"; xdotool key alt+f; sleep 0.3; xdotool key x ;;
+        menu) focus "$main"; send_keys alt+f; sleep 0.3; send_keys x ;;
     esac
 }
 
@@ -50,11 +50,11 @@ close_exit_screen() {
     local screen=$1 how=$2
     case $how in
         close-box) "$here/close-window.py" "$screen" ;;
-        alt-x) focus "$screen"; xdotool key alt+x ;;
+        alt-x) focus "$screen"; send_keys alt+x ;;
         click)
-            eval "$(xdotool getwindowgeometry --shell "$screen")"
+            read -r x y < <("$here/window-state.py" "$screen" client)
             # No --sync: it waits forever when the pointer is already there.
-            xdotool mousemove $((X + 441)) $((Y + 196)) sleep 0.2 click 1 ;;
+            xdotool mousemove $((x + 441)) $((y + 196)) sleep 0.2 click 1 ;;
     esac
 }
 

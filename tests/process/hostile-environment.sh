@@ -3,7 +3,7 @@
 # folder hold, shows no message but the reminder's, and ends with status 0
 # when asked to terminate. Usage: hostile-environment.sh <velto-arithmancy>
 binary=$1
-source "$(dirname "$0")/xvfb-session.sh"
+source "$(dirname "$0")/display-session.sh"
 today=$(date +%F)
 
 # Addresses go to a stand-in browser that writes them down.
@@ -54,8 +54,8 @@ store 0001-01-01
 "$binary" & app=$!; pids+=("$app")
 wait_window "$message_title" || fail "no reminder for a date far in the past"
 [ "$(count_windows "$main_title")" -eq 0 ] || fail "main window before the reminder was answered"
-focus "$(xdotool search --onlyvisible --name "^$message_title\$" | head -n 1)"
-xdotool key Return
+focus "$(window_ids "$message_title" | head -n 1)"
+send_keys Return
 wait_window "$main_title" || fail "no main window after the reminder"
 grep -q -x "Duration=$today" "$settings" || fail "reminder did not store today"
 grep -q -x "http://.*/velto-free-arithmancy/ssd.php?page=download-web-page" "$work/opened" ||
@@ -66,8 +66,8 @@ rm -f "$work/opened"
 store 9999-12-31
 "$binary" & app=$!; pids+=("$app")
 wait_window "$message_title" || fail "no reminder for a date far in the future"
-focus "$(xdotool search --onlyvisible --name "^$message_title\$" | head -n 1)"
-xdotool key Escape
+focus "$(window_ids "$message_title" | head -n 1)"
+send_keys Escape
 wait_window "$main_title" || fail "no main window after answering No"
 grep -q -x "Duration=$today" "$settings" || fail "No did not store today"
 [ ! -e "$work/opened" ] || fail "No opened a page"
@@ -108,10 +108,10 @@ XDG_RUNTIME_DIR=$work/plain-file start_quietly_and_terminate "runtime folder is 
 # 4. SIGTERM while the exit screen is up ends the program as its Exit does.
 "$binary" & app=$!; pids+=("$app")
 wait_window "$main_title" || fail "no main window"
-main=$(xdotool search --onlyvisible --name "^$main_title\$" | head -n 1)
+main=$(window_ids "$main_title" | head -n 1)
 "$(dirname "$0")/close-window.py" "$main"
 for ((i = 0; i < 50; i++)); do
-    xdotool search --onlyvisible --name "^$main_title\$" 2>/dev/null | grep -q -x "$main" || break
+    window_ids "$main_title" 2>/dev/null | grep -q -x "$main" || break
     sleep 0.1
 done
 wait_window "$main_title" || fail "no exit screen"

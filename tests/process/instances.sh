@@ -5,7 +5,7 @@
 # Usage: instances.sh <velto-arithmancy binary> [race rounds]
 binary=$1
 rounds=${2:-50}
-source "$(dirname "$0")/xvfb-session.sh"
+source "$(dirname "$0")/display-session.sh"
 
 # 1. Second start while the first runs.
 "$binary" & first=$!; pids+=("$first")
@@ -15,8 +15,8 @@ before=$(stat -c '%Y %s %i' "$settings")
 "$binary" & second=$!; pids+=("$second")
 wait_window "$message_title" || fail "second start showed no message"
 [ "$(count_windows "$main_title")" -eq 1 ] || fail "second start showed a main window"
-focus "$(xdotool search --onlyvisible --name "^$message_title\$" | head -n 1)"
-xdotool key Return
+focus "$(window_ids "$message_title" | head -n 1)"
+send_keys Return
 wait "$second"; status=$?
 [ "$status" -eq 0 ] || fail "second start ended with $status"
 kill -0 "$first" 2>/dev/null || fail "first instance ended"
@@ -52,8 +52,8 @@ for row in empty garbage folder symlink other-host other-user; do
     [ "$(count_windows "$message_title")" -eq 0 ] || fail "lock $row: a message was shown"
     "$binary" & second=$!; pids+=("$second")
     wait_window "$message_title" || fail "lock $row: a second start was not refused"
-    focus "$(xdotool search --onlyvisible --name "^$message_title\$" | head -n 1)"
-    xdotool key Return
+    focus "$(window_ids "$message_title" | head -n 1)"
+    send_keys Return
     wait "$second" || fail "lock $row: the refused start ended with $?"
     kill "$app"; wait "$app" 2>/dev/null || true
 done

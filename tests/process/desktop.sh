@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# The program's window behaviours on the display that VELTO_DISPLAY names
+# (xvfb, openbox, xwayland or weston; see display-session.sh), as a user
+# meets them from the keyboard. What a display cannot do by its design is
+# skipped there, as docs/desktop-backends.md sets out: nothing places a
+# window under weston, and only a window manager keeps a window on top.
+# Usage: VELTO_DISPLAY=openbox desktop.sh <velto-arithmancy binary>
+binary=$1
+source "$(dirname "$0")/display-session.sh"
+here=$(dirname "$0")
+dialog_title='Select the source file'
+
+x_display() { [ "$display_kind" = xvfb ] || [ "$display_kind" = openbox ]; }
+placeable() { x_display; }
+
+# The frame's centre lies within a pixel of the screen's.
+centred() {
+    local x y w h width=${screen_size%x*} height=${screen_size#*x}
+    read -r x y w h < <(frame_geometry "$1")
+    local dx=$((2 * x + w - width)) dy=$((2 * y + h - height))
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || { echo "frame $x $y ${w}x$h is off centre" >&2; return 1; }
+}
+# The newest window titled $1 that is none of the rest.
+newest() { window_ids "$1" | grep -v -x -F "$(printf '%s\n' "${@:2}" none)" | tail -n 1; }
+gone() { poll "[ \$(count_windows '$1') -eq ${2:-0} ]" 5; }
+# Under weston a closing window's keyboard comes back to the one below at
+# once (the launcher turns the fade off), but the client still needs a
+# moment to take it.
+settle() { sleep "${1:-0.4}"; }
+# Waits until the keyboard is back in window $1 after another closed: without
+# a window manager it is given back here; weston's X window manager takes
+# up to a second to give it back.
+back_to() {
+    case $display_kind in
+        xvfb) focus "$1" ;;
+        openbox | xwayland)
+            poll "[ \"\$(xdotool getwindowfocus 2>/dev/null)\" = $1 ]" 5 || fail "the keyboard did not come back to $2" ;;
+        weston) settle ;;
+    esac
+}
+
+stand_in_browser
+"$binary" & app=$!; pids+=("$app")
+wait_window "$main_title" || fail "no main window"
+main=$(window_ids "$main_title" | head -n 1)
+settle 0.6
+focus "$main"
+if placeable; then centred "$main" || fail "main window not centred"; fi
+
+# Under xwayland the program is given both displays and no platform: it is
+# found above as an X window only if it chose X, as it should.
+
+# An empty name: the message, and after Enter the focus is back in the name
+# box, so typing and Alt+G compute at once.
+settle
+send_keys alt+g
+wait_window "$message_title" 5 || fail "no message for an empty name"
+[ "$display_kind" = xvfb ] && focus "$(window_ids "$message_title" | head -n 1)"
+send_keys Return
+gone "$message_title" || fail "Enter did not close the message"
+back_to "$main" "the main window after the message"
+type_text 'ann'
+send_keys alt+g
+settle 0.6
+[ "$(count_windows "$message_title")" -eq 0 ] || fail "the name typed after the message was lost"
+# And the keys did reach the window: Back empties the name, and Alt+G
+# refuses it again.
+send_keys alt+b
+settle
+send_keys alt+g
+wait_window "$message_title" 5 || fail "the keyboard did not come back to the main window"
+[ "$display_kind" = xvfb ] && focus "$(window_ids "$message_title" | head -n 1)"
+send_keys Return
+gone "$message_title" || fail "Enter did not close the message"
+back_to "$main" "the main window after the message"
+
+# About from the keyboard, centred, closed by Enter and again by Esc.
+for key in Return Escape; do
+    send_keys alt+h
+    settle
+    send_keys a
+    poll "[ -n \"\$(newest '$main_title' '$main')\" ]" 5 || fail "About did not open"
+    about=$(newest "$main_title" "$main")
+    settle 0.6
+    if placeable && [ "$key" = Return ]; then centred "$about" || fail "About not centred"; fi
+    [ "$display_kind" = xvfb ] && focus "$about"
+    send_keys "$key"
+    gone "$main_title" 1 || fail "$key did not close About"
+    back_to "$main" "the main window after About"
+done
+
+# The import, reached from the keyboard: from the name box, Tab through the
+# compute button and the three hidden lists to the hidden button, and Enter;
+# then its access key.
+for keys in "Tab Tab Tab Tab Tab Return" "alt+o"; do
+    # shellcheck disable=SC2086
+    send_keys $keys
+    wait_window "$dialog_title" 5 || fail "$keys did not open the file dialog"
+    settle
+    send_keys Escape
+    gone "$dialog_title" || fail "Esc did not cancel the file dialog"
+    back_to "$main" "the main window after the file dialog"
+done
+
+# Under Wayland the result boxes empty the clipboard too: another program's
+# text is gone once a reading is shown.
+if [ "$display_kind" = weston ]; then
+    wl-copy 'secret'
+    poll '[ "$(timeout 2 wl-paste --no-newline)" = secret ]' 5 || fail "wl-copy did not take the clipboard"
+    send_keys alt+b
+    settle
+    type_text 'bob'
+    send_keys alt+g
+    poll '[ -z "$(timeout 2 wl-paste --no-newline)" ]' 5 || fail "the clipboard still holds another program's text"
+fi
+
+# The exit screen: shown, centred, on top of a program started after it,
+# and above it the refusal of a second start.
+send_keys alt+f
+settle
+send_keys x
+poll "[ -n \"\$(newest '$main_title' '$main')\" ] && ! window_ids '$main_title' | grep -q -x '$main'" 5 ||
+    fail "no exit screen after Exit"
+screen=$(window_ids "$main_title" | head -n 1)
+settle 0.6
+if placeable; then centred "$screen" || fail "exit screen not centred"; fi
+if [ "$display_kind" = openbox ]; then
+    xlogo & other=$!; pids+=("$other")
+    poll "xdotool search --onlyvisible --class xlogo" 5 || fail "no other program's window"
+    settle
+    top=$(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | tail -n 1)
+    [ $((top)) -eq "$screen" ] || fail "a window opened later covers the exit screen"
+    kill "$other"
+    settle
+fi
+"$binary" & second=$!; pids+=("$second")
+wait_window "$message_title" 8 || fail "a second start showed no refusal"
+settle 0.6
+box=$(window_ids "$message_title" | head -n 1)
+case $display_kind in
+    openbox)
+        top=$(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | tail -n 1)
+        [ $((top)) -eq "$box" ] || fail "the refusal lies under the exit screen" ;;
+    weston)
+        # The scene graph lists the views from the top.
+        top=$(weston-debug scene-graph 2>/dev/null | grep -o "top-level window '[^']*'" | head -n 1)
+        [ "$top" = "top-level window '$message_title'" ] || fail "the refusal is not on top: $top" ;;
+esac
+[ "$display_kind" = xvfb ] && focus "$box"
+# A new client under weston takes the keyboard a moment after its window
+# shows, and a key sent before goes nowhere: pressed again if need be.
+for ((tries = 0; tries < 3; tries++)); do
+    send_keys Return
+    ! poll "! kill -0 $second" 2 || break
+done
+kill -0 "$second" 2>/dev/null && fail "the second start did not end after its message"
+wait "$second" || fail "the second start ended with $?"
+back_to "$screen" "the exit screen after the second start's message"
+
+# The focus is on Exit: Space ends the program, with status 0.
+send_keys space
+poll "! kill -0 $app" 5 || fail "Space did not press Exit"
+wait "$app" || fail "the program ended with $?"
+echo "desktop ($display_kind): keyboard routes, messages, About, import, exit screen and second start hold"

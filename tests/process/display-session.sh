@@ -1,0 +1,207 @@
+# Sourced by the process-level tests and the screenshots: the product's
+# facts, a private display of the kind named by VELTO_DISPLAY, private
+# settings and runtime folders, and helpers to wait for a window, read its
+# place, focus it, type and take a screenshot.
+#
+#   xvfb      bare Xvfb, no window manager (default)
+#   openbox   Xvfb with openbox: frames, stacking layers, activation
+#   weston    weston's X11 backend inside Xvfb; the program is a native
+#             Wayland client, keys typed into weston's X window reach it
+#   xwayland  the same weston with Xwayland; the program is an X client of
+#             weston's Xwayland
+#   headless  weston without input or output devices: screenshots only
+#
+# Exports DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM for the program, and
+# HOST_DISPLAY: the X server that xdotool types into and screenshots come
+# from (the same as DISPLAY for xvfb and openbox). Under xwayland both
+# displays are there; QT_QPA_PLATFORM is set only for the native Wayland
+# kinds, elsewhere the program chooses as on a user's desktop.
+# Needs Xvfb and xdotool; openbox and weston (+ xwayland) for those kinds;
+# VELTO_PRODUCT_ENV naming the build's product.env. VELTO_SCREEN sets the
+# screen (default 1024x768x24).
+set -euo pipefail
+
+source "${VELTO_PRODUCT_ENV:?must name the build folder product.env}"
+main_title=$product_title
+message_title=$product_name
+display_kind=${VELTO_DISPLAY:-xvfb}
+screen=${VELTO_SCREEN:-1024x768x24}
+screen_size=${screen%x*}
+session_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d)
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+settings=$XDG_CONFIG_HOME/$product_executable/$product_executable.conf
+# Wayland and Xwayland refuse a runtime folder that others can read.
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export DBUS_SESSION_BUS_ADDRESS=disabled: LANG=C.UTF-8
+unset WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM
+
+pids=()
+server_pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    # Newest first: weston busy-loops for ever once its X server has gone.
+    for ((i = ${#server_pids[@]} - 1; i >= 0; i--)); do
+        kill "${server_pids[i]}" 2>/dev/null || true
+        # A server still shutting down when the next test starts one on the
+        # same display number can remove the new server's socket.
+        wait "${server_pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits up to $2 seconds until the command $1 succeeds, polling every 20 ms.
+poll() {
+    local until=$((SECONDS + $2))
+    while ! eval "$1" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$until" ] || return 1
+        sleep 0.02
+    done
+}
+
+start_xvfb() {
+    # -displayfd picks a free display number and tells it once the server
+    # is up; without -noreset about one start in fifteen fails.
+    local fd number
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" -screen 0 "$screen" -noreset -nolisten tcp >/dev/null 2>&1 &
+    server_pids+=($!)
+    read -r -t 10 -u "$fd" number || fail "Xvfb did not start"
+    exec {fd}<&-
+    export DISPLAY=:$number HOST_DISPLAY=:$number
+}
+
+start_weston() {
+    local backend=$1
+    shift
+    cat > "$work/weston.ini" <<INI
+[core]
+idle-time=0
+$([ "$display_kind" = xwayland ] && echo xwayland=true)
+[shell]
+panel-position=none
+background-color=0xff404040
+locking=false
+animation=none
+startup-animation=none
+close-animation=none
+focus-animation=none
+INI
+    # --debug lets the helpers read the scene graph and take screenshots.
+    weston --backend="$backend" --config="$work/weston.ini" --socket=velto-wl --debug \
+        --log="$work/weston.log" "$@" >/dev/null 2>&1 &
+    server_pids+=($!)
+    export WAYLAND_DISPLAY=velto-wl
+    poll '[ -S "$XDG_RUNTIME_DIR/velto-wl" ] && weston-debug -l >/dev/null' 10 || fail "weston did not start"
+}
+
+case $display_kind in
+    xvfb | openbox)
+        # The program chooses its platform as it does on a user's desktop.
+        start_xvfb
+        if [ "$display_kind" = openbox ]; then
+            openbox --sm-disable >/dev/null 2>&1 &
+            server_pids+=($!)
+            poll 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' 10 || fail "openbox did not start"
+        fi
+        ;;
+    weston | xwayland)
+        start_xvfb
+        start_weston x11-backend.so --use-pixman --width="${screen_size%x*}" --height="${screen_size#*x}"
+        poll 'xdotool search --onlyvisible --class weston' 10 || fail "weston's window never mapped"
+        weston_window=$(xdotool search --onlyvisible --class weston | head -n 1)
+        # Keys typed into weston's window go to the client it has focused.
+        timeout 5 xdotool windowfocus --sync "$weston_window" 2>/dev/null || true
+        if [ "$display_kind" = weston ]; then
+            export QT_QPA_PLATFORM=wayland
+        else
+            # weston starts Xwayland on the first X client; the socket exists now.
+            poll 'grep -q "xserver listening on display" "$work/weston.log"' 10 || fail "no Xwayland display"
+            DISPLAY=$(grep -o 'xserver listening on display :[0-9]*' "$work/weston.log" | grep -o ':[0-9]*')
+            export DISPLAY
+        fi
+        ;;
+    headless)
+        start_weston headless-backend.so --use-pixman --width="${screen_size%x*}" --height="${screen_size#*x}"
+        export QT_QPA_PLATFORM=wayland HOST_DISPLAY=
+        ;;
+    *) fail "VELTO_DISPLAY=$display_kind: use xvfb, openbox, weston, xwayland or headless" ;;
+esac
+
+wayland_client() { [ "${QT_QPA_PLATFORM:-}" = wayland ]; }
+
+# Puts a stand-in browser first in PATH that writes each address it is given
+# to $work/opened, one per line.
+stand_in_browser() {
+    mkdir -p "$work/bin"
+    cat > "$work/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >> "$work/opened"
+STUB
+    chmod +x "$work/bin/xdg-open"
+    export PATH=$work/bin:$PATH
+}
+
+# Windows titled exactly $1: X window ids, or under native Wayland the
+# surface ids of weston's scene graph (xdotool cannot see Wayland windows).
+window_ids() {
+    if wayland_client; then
+        weston-debug scene-graph 2>/dev/null |
+            sed -n "s/.*role xdg_toplevel, PID [0-9]*, surface ID \([0-9]*\), top-level window '$1'.*/\1/p"
+    else
+        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null
+    fi
+}
+
+# Number of mapped windows whose title matches exactly.
+count_windows() { window_ids "$1" | wc -l; }
+
+# Waits up to $2 seconds (default 20) until a window titled $1 is mapped.
+wait_window() { poll "[ \$(count_windows '$1') -gt 0 ]" "${2:-20}"; }
+
+# Prints "x y width height" of the whole window, frame included: the window
+# manager's frame under X, the surface (Qt draws its own frame) under Wayland.
+frame_geometry() {
+    if wayland_client; then
+        weston-debug scene-graph 2>/dev/null | awk -v id="$1" '
+            /View [0-9]+ \(role/ { mine = index($0, "surface ID " id ",") > 0 }
+            mine && /position:/ { gsub(/[(),>-]/, " "); print $2, $3, $4 - $2, $5 - $3; exit }'
+    else
+        "$session_tools/window-state.py" "$1" frame
+    fi
+}
+
+# Gives a window the keyboard focus. Without a window manager nothing else
+# does it. Under weston a client cannot be chosen from outside: weston gives
+# the keyboard to the newest window, and this only tries a click on the
+# title bar, which xdotool's pointer did not deliver in our runs. --sync
+# waits for a change that never comes if the focus is there already: bounded.
+focus() {
+    case $display_kind in
+        xvfb) timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || true ;;
+        openbox | xwayland) timeout 5 xdotool windowactivate --sync "$1" 2>/dev/null || true ;;
+        weston)
+            local x y w h
+            read -r x y w h < <(frame_geometry "$1")
+            DISPLAY=$HOST_DISPLAY xdotool mousemove $((x + w / 2)) $((y + 8)) click 1 ;;
+    esac
+}
+
+# Presses keys (xdotool key syntax) in whatever has the keyboard focus.
+send_keys() { DISPLAY=$HOST_DISPLAY xdotool key --delay 30 "$@"; }
+type_text() { DISPLAY=$HOST_DISPLAY xdotool type --delay 30 "$1"; }
+
+# Saves the whole screen as a PNG.
+screenshot() {
+    if [ "$display_kind" = headless ]; then
+        local shots=$work/shots
+        mkdir -p "$shots" && rm -f "$shots"/*.png
+        (cd "$shots" && weston-screenshooter) || return 1
+        mv "$shots"/*.png "$1"
+    else
+        DISPLAY=$HOST_DISPLAY import -window root "$1"
+    fi
+}
