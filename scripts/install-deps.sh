@@ -7,7 +7,7 @@ packages=(
     # build
     cmake ninja-build g++ pkg-config
     # user interface; DejaVu Sans stands in for Verdana where it is missing
-    qt6-base-dev fonts-dejavu-core
+    qt6-base-dev libfontconfig-dev fonts-dejavu-core
     # engine tests, benchmarks and fuzzing
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     # packaging and its checks

@@ -8,9 +8,13 @@
 #include "shell/Shutdown.h"
 
 #include <QApplication>
+#include <QtPlugin>
 
 #include <cstdio>
 #include <cstdlib>
+
+// Resource PNGs read without probing every image format plugin.
+Q_IMPORT_PLUGIN(ResourcePngPlugin)
 
 namespace {
 
@@ -60,6 +64,8 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
     const bool choseX11 = preferX11(argc, argv);
+    // Fontconfig reads its configuration while Qt connects to the display.
+    velto::preloadFontConfiguration();
     QApplication app(argc, argv);
     // Not handed on: the browser the program starts chooses for itself.
     if (choseX11)

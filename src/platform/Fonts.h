@@ -6,6 +6,11 @@ namespace velto {
 
 enum class Face { Verdana, MsSansSerif };
 
+// Starts reading the font configuration on a thread of its own, while Qt
+// connects to the display. Call at most once, before the application object
+// exists; resolveDesignFonts() waits for it.
+void preloadFontConfiguration();
+
 // Chooses an installed font for each design face where the face itself is
 // missing. Call once, after the application object exists and before any
 // window is built.

@@ -4,9 +4,52 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmap>
+#include <QResource>
+#include <QWidget>
 
 namespace velto {
+
+namespace {
+
+// Read by Qt's own PNG reader: left to guess the format, Qt would first load
+// every image format plugin installed to ask each whether it reads PNG.
+QPixmap readPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// Sets the link cursor on its widget at the first Enter, then goes away. Qt
+// applies a widget's cursor after the Enter events, so the first hover
+// already shows it.
+class CursorOnEnter : public QObject {
+public:
+    CursorOnEnter(QWidget* widget, LinkCursor kind)
+        : QObject(widget)
+        , m_kind(kind)
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Enter) {
+            static_cast<QWidget*>(watched)->setCursor(linkCursor(m_kind));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    LinkCursor m_kind;
+};
+
+} // namespace
 
 QString productTitle()
 {
@@ -23,11 +66,20 @@ QString resourceText(const QString& name)
 
 QIcon applicationIcon()
 {
-    // Window icons are small; every size given here is decoded and sent to
-    // the window system when a window takes the icon. 64 covers 32 at 2x.
+    // Window icons are small; every size given here is sent to the window
+    // system when a window takes the icon. 64 covers 32 at 2x. The pixels are
+    // those of app-icon-N.png, stored unpacked by scripts/render-images.sh,
+    // so that the first frame does not wait for PNG decoding.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/images/app-icon-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 24, 32, 48, 64}) {
+        const QResource pixels(QStringLiteral(":/images/app-icon-%1.rgba").arg(size));
+        const QByteArray data = pixels.uncompressedData();
+        if (data.size() != qsizetype(size) * size * 4)
+            continue;
+        const QImage image(reinterpret_cast<const uchar*>(data.constData()), size, size, size * 4,
+                           QImage::Format_RGBA8888);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
 
@@ -37,9 +89,14 @@ QCursor linkCursor(LinkCursor kind)
                                                   : QStringLiteral(":/images/link-hand-color-%1.png");
     // The double-size drawing keeps the pointer sharp on high-DPI screens.
     const bool hiDpi = qApp && qApp->devicePixelRatio() > 1.0;
-    QPixmap pixmap(base.arg(hiDpi ? 64 : 32));
+    QPixmap pixmap = readPng(base.arg(hiDpi ? 64 : 32));
     pixmap.setDevicePixelRatio(hiDpi ? 2.0 : 1.0);
     return QCursor(pixmap, 10, 1); // fingertip
+}
+
+void setLinkCursor(QWidget* widget, LinkCursor kind)
+{
+    new CursorOnEnter(widget, kind);
 }
 
 } // namespace velto

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QString>
 
+class QWidget;
+
 namespace velto {
 
 // The product's name and version: the caption of its windows.
@@ -19,5 +21,9 @@ enum class LinkCursor { Mono, Color };
 
 // The pointing-hand cursor shown over link labels.
 QCursor linkCursor(LinkCursor kind);
+
+// Gives `widget` that cursor, made when the mouse first reaches the widget:
+// only then can it be seen, and a window's first frame need not wait for it.
+void setLinkCursor(QWidget* widget, LinkCursor kind);
 
 } // namespace velto

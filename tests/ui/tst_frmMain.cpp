@@ -56,6 +56,7 @@ private slots:
     void noCaptionIsClipped();
     void controlsAreSetInTheMeasuredStandIn();
     void hiddenControlsLieBelowTheClientArea();
+    void preparedLaterOnceShown();
     void ampersandShownOnce();
     void pastedNamesArriveWhole_data();
     void pastedNamesArriveWhole();
@@ -423,6 +424,20 @@ void TestMainWindow::hiddenControlsLieBelowTheClientArea()
     // The client area keeps its designed size below the menu bar.
     QCOMPARE(client->size(), QSize(603, 425));
     QVERIFY(m_window->height() >= 425 + m_window->menuBar()->height());
+}
+
+void TestMainWindow::preparedLaterOnceShown()
+{
+    // What the first frame does not show is made after it: the covered
+    // page's captions take their size, with no reading computed...
+    for (QLabel* label : {m_window->lblResult[0], m_window->lblResult[3], m_window->lblLabel[1]})
+        QTRY_COMPARE(label->size(), label->sizeHint());
+    QVERIFY(!m_window->resultsPageInFront());
+    // ... and a link takes its pointing hand when the mouse first reaches it.
+    QCOMPARE(m_window->Label61->cursor().shape(), Qt::ArrowCursor);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(m_window->Label61, &enter);
+    QCOMPARE(m_window->Label61->cursor().shape(), Qt::BitmapCursor);
 }
 
 void TestMainWindow::ampersandShownOnce()

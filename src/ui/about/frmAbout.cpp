@@ -85,8 +85,8 @@ void frmAbout::buildControls()
     const int left = twips(-60);
     Line1->setGeometry(left, twips(2430) - 1, twips(7680) - left, 2);
 
-    lblHomePage->setCursor(linkCursor(LinkCursor::Color));
-    lblCobrand->setCursor(linkCursor(LinkCursor::Color));
+    setLinkCursor(lblHomePage, LinkCursor::Color);
+    setLinkCursor(lblCobrand, LinkCursor::Color);
 
     // OK answers Enter as the default button and Esc as the dialog's cancel.
     cmdOK->setDefault(true);

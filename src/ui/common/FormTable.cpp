@@ -7,7 +7,9 @@
 #include "ui/common/ResultBox.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -45,6 +47,43 @@ protected:
     }
 };
 
+// A drop-down list whose popup takes its font when it first opens. Qt hands
+// a new font on to the popup at once, and builds the popup for it: a list
+// view, its delegate and their code, for lists nobody sees at start-up.
+class ComboList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        if (!m_popupHasFont) {
+            // What QComboBox does at a font change, done at last.
+            m_popupHasFont = true;
+            view()->window()->setFont(font());
+            view()->doItemsLayout();
+        }
+        QComboBox::showPopup();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange && !m_popupHasFont) {
+            QWidget::changeEvent(event);
+            return;
+        }
+        QComboBox::changeEvent(event);
+    }
+
+private:
+    bool m_popupHasFont = false;
+};
+
+bool isTextBox(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::MultiLineBox || kind == Kind::ResultBox;
+}
+
 QWidget* create(const ControlRow& row, QWidget* parent)
 {
     switch (row.kind) {
@@ -78,7 +117,7 @@ QWidget* create(const ControlRow& row, QWidget* parent)
     case Kind::ResultBox:
         return new ResultBox(parent);
     case Kind::ComboList:
-        return new QComboBox(parent);
+        return new ComboList(parent);
     }
     return nullptr;
 }
@@ -87,7 +126,7 @@ void applyColours(QWidget* w, const ControlRow& row)
 {
     // Only the roles the control itself draws with: a frame's colours would
     // otherwise reach the buttons and boxes inside it.
-    const bool textBox = row.kind == Kind::TextBox || row.kind == Kind::MultiLineBox || row.kind == Kind::ResultBox;
+    const bool textBox = isTextBox(row.kind);
     const bool button = row.kind == Kind::Button;
     QPalette palette = w->palette();
     if (row.fore)
@@ -163,6 +202,20 @@ void makeFlat(QWidget* w)
     }
 }
 
+// A new text box lays out its empty text once in the application's font,
+// before it takes its own. With the box's font standing in for that moment,
+// Qt loads no font at start-up that no control shows.
+QWidget* createInItsFont(const ControlRow& row, QWidget* parent)
+{
+    if (!isTextBox(row.kind))
+        return create(row, parent);
+    const QFont saved = QGuiApplication::font();
+    QGuiApplication::setFont(row.font);
+    QWidget* w = create(row, parent);
+    QGuiApplication::setFont(saved);
+    return w;
+}
+
 bool takesFocus(Kind kind)
 {
     return kind != Kind::Label && kind != Kind::LinkLabel && kind != Kind::Frame;
@@ -170,14 +223,18 @@ bool takesFocus(Kind kind)
 
 } // namespace
 
-void FormTable::build(QWidget* client, std::span<const ControlRow> table)
+void FormTable::build(QWidget* client, std::span<const ControlRow> table,
+                      std::initializer_list<std::string_view> sizedLater)
 {
+    const auto later = [&sizedLater](const char* container) {
+        return container && std::find(sizedLater.begin(), sizedLater.end(), container) != sizedLater.end();
+    };
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : table) {
         QWidget* parent = row.container ? m_widgets.value(QString::fromLatin1(row.container)) : client;
         if (!parent)
             qFatal("container of %s must come before it", row.name);
-        QWidget* w = create(row, parent);
+        QWidget* w = createInItsFont(row, parent);
         w->setObjectName(QString::fromLatin1(row.name));
         if (!row.member.bind(w))
             qFatal("control %s is not of the type of the member that keeps it", row.name);
@@ -185,7 +242,9 @@ void FormTable::build(QWidget* client, std::span<const ControlRow> table)
         applyColours(w, row);
         applyCaption(w, row);
         w->setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
-        if (row.look & ControlRow::AutoSize)
+        if ((row.look & ControlRow::AutoSize) && later(row.container))
+            m_unsized.push_back(w);
+        else if (row.look & ControlRow::AutoSize)
             sizeToText(w, parent);
         if (row.look & ControlRow::FlatBorder)
             makeFlat(w);
@@ -200,6 +259,13 @@ void FormTable::build(QWidget* client, std::span<const ControlRow> table)
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+void FormTable::finishSizing()
+{
+    for (QWidget* w : m_unsized)
+        sizeToText(w, w->parentWidget());
+    m_unsized.clear();
 }
 
 } // namespace velto

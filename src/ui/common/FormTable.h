@@ -9,8 +9,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <optional>
 #include <span>
+#include <string_view>
+#include <vector>
 
 namespace velto {
 
@@ -74,8 +77,14 @@ class FormTable {
 public:
     // Builds every control inside `client`, in table order, fills in the
     // window's members, and chains the controls that take the focus in the
-    // order of their tab indexes.
-    void build(QWidget* client, std::span<const ControlRow> table);
+    // order of their tab indexes. Labels sized to their text inside the
+    // containers named in `sizedLater` keep their designed size until
+    // finishSizing().
+    void build(QWidget* client, std::span<const ControlRow> table,
+               std::initializer_list<std::string_view> sizedLater = {});
+
+    // Sizes the labels that build() left at their designed size; once only.
+    void finishSizing();
 
     const QHash<QString, QWidget*>& widgets() const { return m_widgets; }
 
@@ -84,6 +93,7 @@ public:
 
 private:
     QHash<QString, QWidget*> m_widgets;
+    std::vector<QWidget*> m_unsized;
 };
 
 } // namespace velto

@@ -92,8 +92,8 @@ void frmExitScreen::buildControls()
     picExitScreenIcon->setAccessibleName(QStringLiteral("Velto Arithmancy"));
 
     picExitScreenIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Check1->setCursor(linkCursor(LinkCursor::Mono));
-    lblGoToHome->setCursor(linkCursor(LinkCursor::Mono));
+    setLinkCursor(Check1, LinkCursor::Mono);
+    setLinkCursor(lblGoToHome, LinkCursor::Mono);
 
     connect(cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
     connect(Check1, &QCheckBox::clicked, this, &frmExitScreen::Check1_Click);

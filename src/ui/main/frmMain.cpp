@@ -124,7 +124,12 @@ void frmMain::buildControls()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_form.build(client, designTable(*this));
+    // The results page lies under the input page and the birth date boxes
+    // below the window's edge: their captions take the size of their text
+    // after the first frame, or when the results are shown, whichever comes
+    // first. The number font is loaded only then.
+    m_form.build(client, designTable(*this), {"Frame2", "fraBirthDay"});
+    client->installEventFilter(this);
 
     // What a screen reader says for the controls whose captions sit beside
     // them, or nowhere.
@@ -143,9 +148,9 @@ void frmMain::buildControls()
         lblResult[i]->setAccessibleName(lblLabel[i + 1]->text());
     }
 
-    Label61->setCursor(linkCursor(LinkCursor::Mono));
-    lblCobrand->setCursor(linkCursor(LinkCursor::Mono));
-    lblFullBrand->setCursor(linkCursor(LinkCursor::Color));
+    setLinkCursor(Label61, LinkCursor::Mono);
+    setLinkCursor(lblCobrand, LinkCursor::Mono);
+    setLinkCursor(lblFullBrand, LinkCursor::Color);
 
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
@@ -268,13 +273,21 @@ void frmMain::lblFullBrand_Click()
 
 void frmMain::Form_Load()
 {
-    for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
-    for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August",
-                              "September", "October", "November", "December"})
-        cboMonth->addItem(QString::fromLatin1(month));
-    for (int year = 1900; year <= 2050; ++year)
-        cboYear->addItem(QString::number(year));
+    // Each list is handed over whole: item by item, every entry would be
+    // announced to the box on its own.
+    const auto numbers = [](int first, int last) {
+        QStringList list;
+        list.reserve(last - first + 1);
+        for (int n = first; n <= last; ++n)
+            list.append(QString::number(n));
+        return list;
+    };
+    cboDate->addItems(numbers(1, 31));
+    cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
+                        QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
+                        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")});
+    cboYear->addItems(numbers(1900, 2050));
     cboMonth->setCurrentIndex(0);
     cboDate->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);
@@ -295,6 +308,7 @@ bool frmMain::resultsPageInFront() const
 
 void frmMain::cmdNext_Click()
 {
+    m_form.finishSizing();
     const QString name = trimSpaces(txtName->text());
     if (!ValidateName())
         return;
@@ -397,6 +411,11 @@ void frmMain::txtResult_MouseUp()
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // Queued: runs once the frame being painted is on its way.
+        QMetaObject::invokeMethod(this, [this] { m_form.finishSizing(); }, Qt::QueuedConnection);
+    }
     // Alt+O is both the import button's access key and the mnemonic of the
     // unavailable "Make Money &Online" bar command, and Qt fires neither of
     // two equal shortcuts. Claimed as an override wherever the focus is, the
