@@ -22,16 +22,22 @@ QMargins knownFrameMargins(const QWidget* except)
     return {};
 }
 
+// Where the frame of `window`, with these margins, lies centred on its screen.
+QPoint centredFramePosition(const QWidget* window, const QMargins& margins)
+{
+    QRect frame = window->geometry().marginsAdded(margins);
+    frame.moveCenter(window->screen()->availableGeometry().center());
+    return frame.topLeft();
+}
+
 void moveFrameToCentre(QWidget* window, const QMargins& margins)
 {
-    const QScreen* screen = window->screen();
-    if (!screen)
+    if (!window->screen())
         return;
-    QRect frame = window->geometry().marginsAdded(margins);
-    frame.moveCenter(screen->availableGeometry().center());
+    const QPoint frame = centredFramePosition(window, margins);
     // move() takes a frame position only for the margins Qt knows itself.
     const QMargins known = window->windowHandle()->frameMargins();
-    window->move(frame.topLeft() + QPoint(margins.left() - known.left(), margins.top() - known.top()));
+    window->move(frame + QPoint(margins.left() - known.left(), margins.top() - known.top()));
 }
 
 // Until the window manager has framed a window, Qt knows no frame, and
@@ -57,11 +63,8 @@ protected:
             QWindow* handle = m_window->windowHandle();
             const QMargins margins = handle->frameMargins();
             if (!margins.isNull()) {
-                if (margins != m_assumed && m_window->screen()) {
-                    QRect frame = m_window->geometry().marginsAdded(margins);
-                    frame.moveCenter(m_window->screen()->availableGeometry().center());
-                    handle->setFramePosition(frame.topLeft());
-                }
+                if (margins != m_assumed && m_window->screen())
+                    handle->setFramePosition(centredFramePosition(m_window, margins));
                 deleteLater();
                 watched->removeEventFilter(this);
             }
