@@ -14,8 +14,8 @@ namespace velto {
 
 inline constexpr int ScrambleOffset = 25;
 
-// A real saved reading is a few hundred bytes; nothing past this many bytes
-// of a file is ever read.
+// A real saved reading is a few hundred bytes; a longer file than this is no
+// saved reading, and nothing past this many bytes is ever read.
 inline constexpr std::size_t MaxSavedReadingBytes = 64 * 1024;
 
 inline constexpr std::size_t SavedReadingLines = 6;

@@ -125,6 +125,12 @@ void TestMainWindow::typedLettersBecomeCapitals()
     QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH-O'NEIL 42 \u00e9"));
     QTest::keyClick(m_window->txtName, Qt::Key_Backspace);
     QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH-O'NEIL 42 "));
+    // Letters an input method commits are typed letters too.
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("zo\u00eb"));
+    QApplication::sendEvent(m_window->txtName, &committed);
+    QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH-O'NEIL 42 ZO\u00eb"));
+    m_window->txtName->setText(QStringLiteral("JOHN SMITH-O'NEIL 42 "));
     // Shortcuts such as Ctrl+A stay shortcuts.
     QTest::keyClick(m_window->txtName, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(m_window->txtName->selectedText(), m_window->txtName->text());
@@ -345,9 +351,13 @@ void TestMainWindow::importButtonAnswersItsKeys_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("focusOnButton");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
-    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
-    QTest::newRow("Alt+O from the name box") << int(Qt::Key_O) << int(Qt::AltModifier) << false;
+    QTest::addColumn<int>("repeats"); // the key held down: auto-repeated presses
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 0;
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << true << 0;
+    QTest::newRow("Alt+O from the name box") << int(Qt::Key_O) << int(Qt::AltModifier) << false << 0;
+    QTest::newRow("Enter held") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 25;
+    QTest::newRow("keypad Enter held") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << 25;
+    QTest::newRow("Space held") << int(Qt::Key_Space) << int(Qt::NoModifier) << true << 25;
 }
 
 void TestMainWindow::importButtonAnswersItsKeys()
@@ -355,6 +365,7 @@ void TestMainWindow::importButtonAnswersItsKeys()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, focusOnButton);
+    QFETCH(int, repeats);
     QSignalSpy clicked(m_window->cmdOpen, &QPushButton::clicked);
     setNextOpenFileName(QString()); // the import's dialog answers Cancel
     if (focusOnButton)
@@ -362,7 +373,24 @@ void TestMainWindow::importButtonAnswersItsKeys()
     QWidget* target = QApplication::focusWidget();
     QVERIFY(target);
 
-    QTest::keyClick(target, static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(modifiers));
+    // As a window system sends a held key: one press, then pairs of
+    // repeated release and press, then the release.
+    const auto send = [&](QEvent::Type type, bool repeated) {
+        const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+        QKeyEvent event(type, key, static_cast<Qt::KeyboardModifiers>(modifiers), key == Qt::Key_O ? "o" : text,
+                        repeated);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    };
+    if (repeats == 0) {
+        QTest::keyClick(target, static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(modifiers));
+    } else {
+        send(QEvent::KeyPress, false);
+        for (int r = 0; r < repeats; ++r) {
+            send(QEvent::KeyRelease, true);
+            send(QEvent::KeyPress, true);
+        }
+        send(QEvent::KeyRelease, false);
+    }
 
     QTRY_COMPARE(clicked.size(), 1);
     QVERIFY(m_window->txtName->text().isEmpty()); // Alt+O typed nothing

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "engine/SavedReadingFile.h"
 #include "platform/FileDialog.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
@@ -208,19 +209,27 @@ void TestImport::emptyNameBoxGivesItsMessageAfterTheDate()
 void TestImport::unreadableOrHostileFiles_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("removed after choosing") << "missing";
-    QTest::newRow("binary noise") << "noise";
-    QTest::newRow("100 MB without a CR") << "huge";
-    QTest::newRow("FIFO") << "fifo";
-    QTest::newRow("folder") << "folder";
+    QTest::addColumn<bool>("refused"); // longer than any saved reading: "Please Check The File."
+    QTest::newRow("removed after choosing") << "missing" << false;
+    QTest::newRow("binary noise") << "noise" << false;
+    QTest::newRow("a valid reading padded to the limit") << "at limit" << false;
+    QTest::newRow("one byte over the limit") << "over limit" << true;
+    QTest::newRow("100 MB without a CR") << "huge" << true;
+    QTest::newRow("FIFO") << "fifo" << false;
+    QTest::newRow("folder") << "folder" << false;
 }
 
 void TestImport::unreadableOrHostileFiles()
 {
     QFETCH(QString, kind);
+    QFETCH(bool, refused);
     const QString path = m_dir->filePath("x.num");
-    if (kind == "noise") {
-        QByteArray noise(70000, '\0');
+    if (kind.endsWith("limit")) {
+        QByteArray reading = savedReading("March", "7", "1972");
+        reading += QByteArray(MaxSavedReadingBytes - reading.size() + (kind == "over limit"), 'x');
+        write("x.num", reading);
+    } else if (kind == "noise") {
+        QByteArray noise(60000, '\0');
         quint32 state = 12345;
         for (char& c : noise) {
             state = state * 1103515245u + 12345u;
@@ -241,10 +250,20 @@ void TestImport::unreadableOrHostileFiles()
 
     importFile(path); // must return: a blocking read would hang the test here
 
+    if (refused) {
+        // Refused whole: nothing of it applied, nothing computed.
+        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages.front().text, QStringLiteral("Please Check The File."));
+        QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
+        QVERIFY(!m_window->resultsPageInFront());
+        return;
+    }
     QVERIFY(messages.messages.empty());
     QVERIFY(m_window->resultsPageInFront());
     QVERIFY(loadedExitScreen());
-    if (kind != "noise")
+    if (kind == "at limit")
+        QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
+    else if (kind != "noise")
         QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
 }
 

@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -44,6 +45,29 @@ protected:
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// A button that answers Enter and Space, and takes a held key as one press:
+// Qt's own button takes a held Space once, but clicks again for every repeat
+// of a held Enter, and each click may open a page or a window.
+class DesignButton : public QPushButton {
+public:
+    explicit DesignButton(QWidget* parent)
+        : QPushButton(parent)
+    {
+        // Outside a dialog a button ignores Enter unless it is auto-default.
+        setAutoDefault(true);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
     }
 };
 
@@ -93,12 +117,8 @@ QWidget* create(const ControlRow& row, QWidget* parent)
         return new LinkLabel(parent);
     case Kind::Frame:
         return new DesignFrame(parent);
-    case Kind::Button: {
-        auto* button = new QPushButton(parent);
-        // Outside a dialog a button ignores Enter unless it is auto-default.
-        button->setAutoDefault(true);
-        return button;
-    }
+    case Kind::Button:
+        return new DesignButton(parent);
     case Kind::CheckBox:
         return new QCheckBox(parent);
     case Kind::TextBox: {

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLabel>
@@ -354,18 +355,27 @@ void frmMain::cmdOpen_Click()
     const QString fileName = getOpenFileName(
         this, {QStringLiteral("Select the source file"), QStringLiteral("Velto Numeris Pro (*.num)"),
                QStringLiteral("num")});
+    const auto refuseFile = [this] {
+        showMessage({this, QStringLiteral("Please Check The File."), QMessageBox::Critical});
+    };
     switch (CheckSavedReadingPath(toU16(fileName))) {
     case SavedReadingPath::None:
         return;
     case SavedReadingPath::Refused:
-        showMessage({this, QStringLiteral("Please Check The File."), QMessageBox::Critical});
+        refuseFile();
         return;
     case SavedReadingPath::Accepted:
         break;
     }
 
-    // A file that cannot be read counts as one without lines.
-    const SavedReading saved = ReadSavedReading(readFileHead(fileName, MaxSavedReadingBytes).value_or(std::string()));
+    // A file that cannot be read counts as one without lines; one longer
+    // than any saved reading is no saved reading, and is refused whole.
+    const FileContents file = readSmallFile(fileName, MaxSavedReadingBytes);
+    if (file.status == FileContents::Status::TooLarge) {
+        refuseFile();
+        return;
+    }
+    const SavedReading saved = ReadSavedReading(file.bytes);
     const std::array<std::pair<QComboBox*, const std::u16string*>, 3> boxes = {
         {{cboMonth, &saved.month}, {cboDate, &saved.day}, {cboYear, &saved.year}}};
     for (const auto& [box, value] : boxes) {
@@ -441,6 +451,20 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
                 QCoreApplication::sendEvent(txtName, &replaced);
                 return true;
             }
+        }
+    }
+    // An input method hands typed letters over as committed text, not as
+    // key presses; they are typed letters all the same.
+    if (watched == txtName && event->type() == QEvent::InputMethod) {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        QString received = input->commitString();
+        for (QChar& c : received)
+            c = txtName_KeyPress(c);
+        if (received != input->commitString()) {
+            QInputMethodEvent replaced(input->preeditString(), input->attributes());
+            replaced.setCommitString(received, input->replacementStart(), input->replacementLength());
+            QCoreApplication::sendEvent(txtName, &replaced);
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -2,13 +2,9 @@
 
 #include "platform/Settings.h"
 
-#include <QDir>
 #include <QFile>
-#include <QLockFile>
-#include <QStandardPaths>
 #include <QSysInfo>
 
-#if defined(Q_OS_UNIX)
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -17,19 +13,43 @@
 
 #include <chrono>
 #include <thread>
-#endif
 
 namespace velto {
 
+struct InstanceLock::Held {
+    int fd = -1;
+    ~Held() { ::close(fd); }
+};
+
 namespace {
 
-QString lockFolder()
+// A runtime folder as the base-directory rules describe it: the user's own,
+// open to nobody else.
+bool privateFolder(const QByteArray& path)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return folder.isEmpty() || !QDir(folder).exists() ? QString() : folder;
+    struct stat info {};
+    return path.startsWith('/') && ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode)
+        && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
-#if defined(Q_OS_UNIX)
+// Where the lock lives, chosen so that every copy for this user finds the
+// same one however it was started: the runtime folder the variable names
+// when that is a proper one; else (started by su, sudo or ssh without it,
+// or with somebody else's or an open one) the folder the login manager made
+// for this user; else, with no session at all, a private folder in /tmp.
+QByteArray lockFolder()
+{
+    const QByteArray named = qgetenv("XDG_RUNTIME_DIR");
+    if (privateFolder(named))
+        return named;
+    const QByteArray uid = QByteArray::number(::geteuid());
+    const QByteArray session = "/run/user/" + uid;
+    if (privateFolder(session))
+        return session;
+    const QByteArray own = "/tmp/" + QFile::encodeName(applicationName()) + '-' + uid;
+    ::mkdir(own.constData(), 0700);
+    return privateFolder(own) ? own : QByteArray();
+}
 
 // Takes the folder's own lock for a moment, so that copies starting at the
 // same instant inspect and clear the lock path one after the other. Bounded:
@@ -66,31 +86,21 @@ QByteArray ownerText()
         + QSysInfo::machineHostName().toUtf8() + '\n';
 }
 
-#endif
-
 } // namespace
 
 InstanceLock::InstanceLock() = default;
 
-InstanceLock::~InstanceLock()
-{
-#if defined(Q_OS_UNIX)
-    if (m_fd >= 0)
-        ::close(m_fd);
-#endif
-}
-
-#if defined(Q_OS_UNIX)
+InstanceLock::~InstanceLock() = default;
 
 InstanceLock::Result InstanceLock::acquire()
 {
     // The kernel's lock on an open file: it is held exactly as long as the
     // holding process lives, whatever the file says, so a lock left by a copy
     // that died frees itself. Not inherited by the browsers we start.
-    const QString path = lockFolder();
+    const QByteArray path = lockFolder();
     if (path.isEmpty())
         return Result::Unavailable;
-    const int folder = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return Result::Unavailable;
     const bool guarded = guardFolder(folder);
@@ -106,7 +116,8 @@ InstanceLock::Result InstanceLock::acquire()
                 if (::ftruncate(fd, 0) == 0) {
                     [[maybe_unused]] const ssize_t written = ::pwrite(fd, owner.constData(), owner.size(), 0);
                 }
-                m_fd = fd;
+                m_held = std::make_unique<Held>();
+                m_held->fd = fd;
                 result = Result::Acquired;
             } else {
                 result = errno == EWOULDBLOCK ? Result::HeldByAnother : Result::Unavailable;
@@ -131,20 +142,5 @@ InstanceLock::Result InstanceLock::acquire()
     ::close(folder);
     return result;
 }
-
-#else
-
-InstanceLock::Result InstanceLock::acquire()
-{
-    const QString folder = lockFolder();
-    if (folder.isEmpty())
-        return Result::Unavailable;
-    m_lock = std::make_unique<QLockFile>(folder + u'/' + applicationName() + QStringLiteral(".lock"));
-    if (m_lock->tryLock(0))
-        return Result::Acquired;
-    return m_lock->error() == QLockFile::LockFailedError ? Result::HeldByAnother : Result::Unavailable;
-}
-
-#endif
 
 } // namespace velto

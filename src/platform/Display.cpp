@@ -1,0 +1,82 @@
+#include "platform/Display.h"
+
+#include "product/Product.h"
+
+#include <QByteArray>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace velto {
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+
+std::vector<HeldMessage> heldMessages;
+QtMessageHandler passOn = nullptr;
+// What the user asked for, before the program adds its own choice.
+QByteArray askedFor;
+
+void sayNoDisplay(const char* why)
+{
+    std::fprintf(stderr, "%s: %s\n", product::Executable, why);
+}
+
+// Names what was asked for, so that the one line tells the user what to fix.
+QByteArray displayAskedFor()
+{
+    QByteArray asked;
+    for (const char* variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (qEnvironmentVariableIsEmpty(variable))
+            continue;
+        asked += (asked.isEmpty() ? "" : ", ") + QByteArray(variable) + '=' + qgetenv(variable);
+    }
+    return asked;
+}
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        // Qt gives up on every platform it could try and would abort.
+        const QByteArray why = "cannot open the display (" + askedFor + ')';
+        sayNoDisplay(why.constData());
+        std::fflush(nullptr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    heldMessages.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
+{
+    if (!display::named()) {
+        sayNoDisplay("no display found (set DISPLAY or WAYLAND_DISPLAY)");
+        return nullptr;
+    }
+    askedFor = displayAskedFor();
+    const bool chosen = display::choosePlatform(argc, argv);
+
+    passOn = qInstallMessageHandler(holdMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(passOn);
+    for (const HeldMessage& m : heldMessages)
+        passOn(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
+    heldMessages.clear();
+
+    // Not handed on: the browser the program starts chooses for itself.
+    if (chosen)
+        qunsetenv("QT_QPA_PLATFORM");
+    return app;
+}
+
+} // namespace velto

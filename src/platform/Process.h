@@ -1,0 +1,13 @@
+#pragma once
+
+namespace velto {
+
+// Makes the process sound whatever started it, before it opens anything of
+// its own: the standard descriptors 0 to 2 are open (on the null device
+// where they were closed), a home folder is known (from the user database
+// where HOME is unset), a write to a pipe nobody reads fails instead of
+// killing the process, and requests to terminate are caught. Call first
+// thing in main.
+void prepareProcess();
+
+} // namespace velto

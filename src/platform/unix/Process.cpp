@@ -1,0 +1,62 @@
+#include "platform/Process.h"
+
+#include "platform/Termination.h"
+
+#include <QtGlobal>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace velto {
+
+namespace {
+
+// A handler, not SIG_IGN: an ignored signal stays ignored in the programs
+// we start (the browser's launcher), a handler does not.
+extern "C" void writeToClosedPipe(int)
+{
+}
+
+void openStandardDescriptors()
+{
+    // Anything opened while one of these is closed would take its number,
+    // and every warning written to "standard error" would land in it.
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+}
+
+void knowTheHomeFolder()
+{
+    // Without HOME, Qt takes "/" for the home folder and would keep the
+    // settings in /.config.
+    if (!qEnvironmentVariableIsEmpty("HOME"))
+        return;
+    if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir && user->pw_dir[0] == '/')
+        ::setenv("HOME", user->pw_dir, 1);
+}
+
+} // namespace
+
+void prepareProcess()
+{
+    openStandardDescriptors();
+    struct sigaction action {};
+    sigemptyset(&action.sa_mask);
+    action.sa_handler = writeToClosedPipe;
+    ::sigaction(SIGPIPE, &action, nullptr);
+    knowTheHomeFolder();
+    catchTerminationSignals();
+}
+
+} // namespace velto

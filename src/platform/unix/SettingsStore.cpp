@@ -1,0 +1,266 @@
+#include "platform/Settings.h"
+
+#include "platform/FileAccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velto {
+
+namespace {
+
+// The program writes a few dozen bytes; a store far larger than that is not
+// its own, and reading it whole would cost seconds and gigabytes.
+constexpr qint64 MaxStoreBytes = 64 * 1024;
+
+// How long a write waits for another writer's lock on the store.
+constexpr int StoreLockWaitMs = 2000;
+
+// Links followed from the store's name to the file itself.
+constexpr int MaxLinks = 8;
+
+// The one file the store lives in: an INI file, as QSettings writes it.
+QString storePath()
+{
+    const QString name = applicationName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + name + u'/' + name
+        + QStringLiteral(".conf");
+}
+
+// An older copy of the program writes through QSettings, which takes a lock
+// file beside the store; wait for it, bounded. A lock that is no file (a
+// folder in its place) is never cleared: the write is refused instead.
+bool storeLockFree()
+{
+    const QString path = storePath() + QStringLiteral(".lock");
+    const QFileInfo lockPath(path);
+    if (!lockPath.exists() && !lockPath.isSymLink())
+        return true;
+    if (!lockPath.isFile())
+        return false;
+    QLockFile lock(path);
+    if (!lock.tryLock(StoreLockWaitMs))
+        return false;
+    lock.unlock();
+    return true;
+}
+
+QByteArray folderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash > 0 ? path.left(slash) : QByteArray("/");
+}
+
+// The file the store's name leads to: the name itself, or the file that a
+// link of the user's own points to (dotfile managers keep it elsewhere).
+// Nothing when a link is somebody else's: it could aim the write at any file
+// of the user's.
+std::optional<QByteArray> storeFile(QByteArray path)
+{
+    for (int links = 0; links < MaxLinks; ++links) {
+        struct stat info {};
+        if (::lstat(path.constData(), &info) != 0)
+            return errno == ENOENT ? std::optional(path) : std::nullopt;
+        if (!S_ISLNK(info.st_mode))
+            return path;
+        if (info.st_uid != ::geteuid() && info.st_uid != 0)
+            return std::nullopt;
+        char target[4096];
+        const ssize_t size = ::readlink(path.constData(), target, sizeof target);
+        if (size <= 0 || size == static_cast<ssize_t>(sizeof target))
+            return std::nullopt;
+        const QByteArray linked(target, size);
+        path = linked.startsWith('/') ? linked : folderOf(path) + '/' + linked;
+    }
+    return std::nullopt;
+}
+
+// Makes the missing folders of `folder`, each open to its user only, as the
+// base-directory rules ask, whatever the umask.
+bool makeFolder(const QByteArray& folder)
+{
+    struct stat info {};
+    if (::stat(folder.constData(), &info) == 0)
+        return S_ISDIR(info.st_mode);
+    if (errno != ENOENT || (folder != "/" && !makeFolder(folderOf(folder))))
+        return false;
+    if (::mkdir(folder.constData(), 0700) != 0)
+        return errno == EEXIST;
+    return ::chmod(folder.constData(), 0700) == 0;
+}
+
+// The store's text with `name` in `section` set to `value`: the line that
+// held it is replaced, or one is added at the end of its section; every
+// other line stays exactly as it was.
+QByteArray withSetting(const QByteArray& text, const QByteArray& section, const QByteArray& name,
+                       const QByteArray& value)
+{
+    QList<QByteArray> lines = text.split('\n');
+    if (lines.back().isEmpty())
+        lines.removeLast();
+    const QByteArray entry = name + '=' + value;
+    QByteArray current;
+    qsizetype endOfSection = -1;
+    bool replaced = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            current = line.mid(1, line.size() - 2);
+            if (current == section)
+                endOfSection = i;
+            continue;
+        }
+        if (current != section || line.isEmpty())
+            continue;
+        endOfSection = i;
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0 && line.left(equals).trimmed() == name) {
+            lines[i] = entry;
+            replaced = true;
+        }
+    }
+    if (!replaced && endOfSection >= 0) {
+        lines.insert(endOfSection + 1, entry);
+    } else if (!replaced) {
+        if (!lines.isEmpty() && !lines.back().trimmed().isEmpty())
+            lines.append(QByteArray());
+        lines.append('[' + section + ']');
+        lines.append(entry);
+    }
+    return lines.join('\n') + '\n';
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Replaces `file` with `bytes`, whole or not at all: a new file beside it,
+// written, flushed to the disk and read back by the store's own reader
+// (`holds` says whether it reads as meant), then renamed over the old one.
+// A full disk or a failed write leaves the old file as it was.
+template<class Check> bool replaceFile(const QByteArray& file, const QByteArray& bytes, Check holds)
+{
+    const QByteArray folder = folderOf(file);
+    QByteArray temporary = folder + "/." + file.mid(folder.size() + 1) + ".XXXXXX";
+    // Made 0600 whatever the umask.
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || !holds(QFile::decodeName(temporary))
+        || ::rename(temporary.constData(), file.constData()) != 0) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    // The rename itself reaches the disk with the folder.
+    if (const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return true;
+}
+
+// The value of `name` in `section` of an INI text, read as QSettings reads
+// it where the two can agree: empty when missing, the last of several, and
+// nothing for a value QSettings would read as anything but plain text (a
+// list, for a text with a comma; a typed value, "@Rect(…)") or that needs
+// its escapes. The program writes plain dates only.
+std::optional<QString> iniValue(const QByteArray& text, const QByteArray& section, const QByteArray& name)
+{
+    QByteArray current;
+    std::optional<QByteArray> found;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            current = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (current == section && equals > 0 && line.left(equals).trimmed() == name)
+            found = line.mid(equals + 1).trimmed();
+    }
+    if (!found)
+        return QString();
+    QByteArray value = *found;
+    if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+        value = value.mid(1, value.size() - 2);
+    else if (value.contains(','))
+        return std::nullopt;
+    if (value.startsWith("@@"))
+        value.remove(0, 1);
+    else if (value.startsWith('@'))
+        return std::nullopt;
+    if (value.contains('"') || value.contains('\\'))
+        return std::nullopt;
+    return QString::fromUtf8(value);
+}
+
+// The store's bytes: nothing for no store, and an error for one that is no
+// regular file of a sane size (a FIFO would block the read).
+std::optional<QByteArray> readStore(const QString& path)
+{
+    const FileContents store = readSmallFile(path, MaxStoreBytes);
+    switch (store.status) {
+    case FileContents::Status::Read:
+        return QByteArray::fromStdString(store.bytes);
+    case FileContents::Status::Missing:
+        return QByteArray();
+    case FileContents::Status::Unreadable:
+    case FileContents::Status::TooLarge:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> readSetting(const QString& section, const QString& name)
+{
+    const std::optional<QByteArray> text = readStore(storePath());
+    if (!text)
+        return std::nullopt;
+    return iniValue(*text, section.toUtf8(), name.toUtf8());
+}
+
+bool writeSetting(const QString& section, const QString& name, const QString& value)
+{
+    // QSettings' own write renames an empty file over the store when the
+    // disk is full, and calls that a success: the file is written here.
+    if (!storeLockFree())
+        return false;
+    const std::optional<QByteArray> file = storeFile(QFile::encodeName(storePath()));
+    if (!file || !makeFolder(folderOf(*file)))
+        return false;
+    const std::optional<QByteArray> old = readStore(QFile::decodeName(*file));
+    // A store its user made read-only stays as it is.
+    if (!old || (::access(file->constData(), F_OK) == 0 && ::access(file->constData(), W_OK) != 0))
+        return false;
+    const QByteArray sectionName = section.toUtf8();
+    const QByteArray key = name.toUtf8();
+    const QByteArray text = withSetting(*old, sectionName, key, value.toUtf8());
+    return replaceFile(*file, text, [&](const QString& written) {
+        const std::optional<QByteArray> reread = readStore(written);
+        return reread && iniValue(*reread, sectionName, key) == value;
+    });
+}
+
+} // namespace velto

@@ -1,0 +1,23 @@
+#include "platform/FileAccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace velto {
+
+FileContents readSmallFile(const QString& path, std::size_t maxBytes)
+{
+    using Status = FileContents::Status;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {Status::Missing, {}};
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {Status::Unreadable, {}};
+    const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
+    if (bytes.size() > static_cast<qsizetype>(maxBytes))
+        return {Status::TooLarge, {}};
+    return {Status::Read, bytes.toStdString()};
+}
+
+} // namespace velto
