@@ -105,17 +105,111 @@ XDG_CONFIG_HOME=$work/plain-file/config start_quietly_and_terminate "settings fo
 XDG_RUNTIME_DIR=$work/missing/runtime start_quietly_and_terminate "runtime folder missing"
 XDG_RUNTIME_DIR=$work/plain-file start_quietly_and_terminate "runtime folder is a file"
 
+# Closes the main window of $app by its close box and waits for the exit
+# screen in its place.
+close_to_exit_screen() {
+    wait_window "$main_title" || fail "$1: no main window"
+    local main
+    main=$(window_ids "$main_title" | head -n 1)
+    "$(dirname "$0")/close-window.py" "$main"
+    poll "! window_ids '$main_title' | grep -q -x '$main'" 5 || fail "$1: the main window stayed"
+    wait_window "$main_title" || fail "$1: no exit screen"
+}
+
+# Answers the reminder of $app with a key: Return is Yes, Escape is No.
+answer_reminder() {
+    wait_window "$message_title" || fail "$1: no reminder"
+    focus "$(window_ids "$message_title" | head -n 1)"
+    send_keys "$2"
+    wait_window "$main_title" || fail "$1: no main window after the reminder"
+}
+
 # 4. SIGTERM while the exit screen is up ends the program as its Exit does.
 "$binary" & app=$!; pids+=("$app")
-wait_window "$main_title" || fail "no main window"
-main=$(window_ids "$main_title" | head -n 1)
-"$(dirname "$0")/close-window.py" "$main"
-for ((i = 0; i < 50; i++)); do
-    window_ids "$main_title" 2>/dev/null | grep -q -x "$main" || break
-    sleep 0.1
-done
-wait_window "$main_title" || fail "no exit screen"
+close_to_exit_screen "SIGTERM at the exit screen"
 kill -TERM "$app"; wait "$app" || fail "SIGTERM at the exit screen: status $?"
 grep -q -E -x 'Duration=[0-9]{4}-[0-9]{2}-[0-9]{2}' "$settings" || fail "settings damaged"
 
-echo "hostile-environment: junk settings kept, reminders answered, unusable folders survived, SIGTERM ends with 0"
+# 5. Standard error closed, or a pipe nobody reads any more: Qt's messages
+# (plenty, with its debug output on) go nowhere, and nothing else happens.
+for stderr_kind in closed broken-pipe; do
+    export QT_LOGGING_RULES='qt.qpa.*=true'
+    if [ "$stderr_kind" = closed ]; then
+        "$binary" 2>&- & app=$!
+    else
+        rm -f "$work/pipe" && mkfifo "$work/pipe"
+        exec {reader}<>"$work/pipe"
+        "$binary" 2>"$work/pipe" & app=$!
+    fi
+    pids+=("$app")
+    unset QT_LOGGING_RULES
+    wait_window "$main_title" || fail "stderr $stderr_kind: no main window"
+    [ "$stderr_kind" = closed ] || exec {reader}>&-
+    close_to_exit_screen "stderr $stderr_kind"
+    kill -0 "$app" 2>/dev/null || fail "stderr $stderr_kind: the program ended by itself"
+    kill -TERM "$app"; wait "$app" || fail "stderr $stderr_kind: SIGTERM ended it with status $?"
+done
+
+# 6. A display that is named but cannot be opened: one line, status 1.
+for named in DISPLAY=:79 DISPLAY=garbage WAYLAND_DISPLAY=nowhere; do
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$named" "$binary" 2>"$work/said" || status=$?
+    [ "$status" -eq 1 ] && [ "$(wc -l < "$work/said")" -eq 1 ] ||
+        fail "$named: status $status, said: $(cat "$work/said")"
+done
+
+# 7. Under any umask the settings folder is the user's alone and the file
+# too. A link the user made to keep the file elsewhere is followed; one of
+# somebody else's is not.
+rm -rf "$XDG_CONFIG_HOME"
+(umask 000 && start_quietly_and_terminate "umask 000")
+[ "$(stat -c %a "$XDG_CONFIG_HOME" "$(dirname "$settings")" "$settings" | tr '\n' ' ')" = "700 700 600 " ] ||
+    fail "under umask 000: $(stat -c '%a %n' "$XDG_CONFIG_HOME" "$(dirname "$settings")" "$settings")"
+mkdir -p "$work/dotfiles"
+rm -f "$settings" && ln -s "$work/dotfiles/velto.conf" "$settings"
+for owner in user other; do
+    [ "$owner" = user ] || [ "$(id -u)" -eq 0 ] || continue
+    [ "$owner" = user ] || chown -h nobody "$settings"
+    printf '[Settings]\nDuration=2001-01-01\n' > "$work/dotfiles/velto.conf"
+    "$binary" & app=$!; pids+=("$app")
+    answer_reminder "link of the $owner" Escape
+    kill -TERM "$app"; wait "$app" || fail "link of the $owner: status $?"
+    [ -L "$settings" ] || fail "link of the $owner: the link was replaced"
+    expected=$([ "$owner" = user ] && echo "$today" || echo 2001-01-01)
+    grep -q -x "Duration=$expected" "$work/dotfiles/velto.conf" || fail "link of the $owner: the file it names holds
+$(cat "$work/dotfiles/velto.conf")"
+done
+rm -f "$settings" && store "$today"
+
+# 8. A nearly full disk: the settings file holds the old text or the new,
+# whole, and Yes opens the page only when the new text landed. With one
+# free page the new text fits; with none, the old one stays. A small tmpfs
+# of its own needs root.
+small=$work/small
+if [ "$(id -u)" -eq 0 ] && mkdir -p "$small" && mount -t tmpfs -o size=16k tmpfs "$small"; then
+    mounts+=("$small")
+    for free in one-page none; do
+        rm -rf "${small:?}"/* "$work/opened"
+        mkdir -p "$small/$product_executable"
+        printf '[Settings]\nDuration=2001-01-01\n' > "$small/$product_executable/$product_executable.conf"
+        dd if=/dev/zero of="$small/filler" bs=4k 2>/dev/null || true
+        [ "$free" = none ] || truncate -s -4096 "$small/filler"
+        XDG_CONFIG_HOME=$small "$binary" & app=$!; pids+=("$app")
+        answer_reminder "full disk, $free free" Return
+        kill -TERM "$app"; wait "$app" || fail "full disk, $free free: status $?"
+        held=$(cat -A "$small/$product_executable/$product_executable.conf")
+        if [ "$free" = none ]; then
+            [ "$held" = $'[Settings]$\nDuration=2001-01-01$' ] || fail "full disk: the settings now hold: $held"
+            [ ! -e "$work/opened" ] || fail "full disk: a page opened though nothing was written"
+        else
+            [ "$held" = $'[Settings]$\nDuration='"$today"'$' ] || fail "one free page: the settings now hold: $held"
+            grep -q 'page=download-web-page' "$work/opened" || fail "one free page: the write landed, no page opened"
+        fi
+    done
+    umount "$small" && mounts=()
+else
+    echo "hostile-environment: the nearly full disk needs root and a tmpfs: not tried"
+fi
+
+echo "hostile-environment: junk settings kept, reminders answered, unusable folders survived, SIGTERM ends with 0," \
+    "closed and broken standard error, unreachable displays, umask 000 and links, a nearly full disk"

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "platform/Process.h"
 #include "platform/Settings.h"
 #include "product/Product.h"
 #include "shell/Shell.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <memory>
@@ -60,6 +62,7 @@ private slots:
     void unreadableDateIsLeftAlone_data();
     void unreadableDateIsLeftAlone();
     void failedWriteOpensNoPage();
+    void homeComesFromTheUserDatabase();
 
     void coBrandFollowsTheNumberDrawn();
 
@@ -270,6 +273,20 @@ void TestShell::failedWriteOpensNoPage()
     QCOMPARE(messages.messages.size(), std::size_t{1});
     QVERIFY(recorder.addresses.isEmpty());
     QCOMPARE(duration(), old);
+}
+
+void TestShell::homeComesFromTheUserDatabase()
+{
+    // Started without HOME (by a service manager, or env -i), Qt would take
+    // "/" for the home folder, and the settings would go to /.config.
+    const QByteArray saved = qgetenv("HOME");
+    qunsetenv("HOME");
+    prepareProcess();
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", saved);
+    const passwd* user = ::getpwuid(::geteuid());
+    QVERIFY(user);
+    QCOMPARE(home, QByteArray(user->pw_dir));
 }
 
 void TestShell::coBrandFollowsTheNumberDrawn()
