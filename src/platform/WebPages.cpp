@@ -1,5 +1,6 @@
 #include "platform/WebPages.h"
 
+#include "platform/Log.h"
 #include "platform/MessageBox.h"
 
 #include <QDesktopServices>
@@ -30,11 +31,13 @@ void OpenAddress(const QString& address, QWidget* asking)
     if (!url.isValid())
         url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
     if (url.toEncoded().size() > MaxLaunchArgumentBytes) {
+        qCInfo(lcPlatform) << "address of" << url.toEncoded().size() << "bytes refused: too long to hand over";
         showMessage({asking, QStringLiteral("This Request Is Too Long To Open In Your Browser"),
                      QMessageBox::Critical});
         return;
     }
-    QDesktopServices::openUrl(url);
+    if (!QDesktopServices::openUrl(url))
+        qCInfo(lcPlatform) << "the desktop refused to open" << url.toString(QUrl::RemoveQuery);
 }
 
 } // namespace velto

@@ -11,11 +11,14 @@
 #include "ui/main/frmMain.h"
 
 #include <QDate>
+#include <QLoggingCategory>
 #include <QPointer>
 
 #include <cstdint>
 
 namespace velto {
+
+Q_LOGGING_CATEGORY(lcShell, "velto.shell", QtWarningMsg)
 
 namespace {
 
@@ -45,7 +48,10 @@ frmMain* StartUp()
     static InstanceLock lock;
     // Without a usable runtime folder no copy can be detected; the user still
     // gets a working program rather than none.
-    if (lock.acquire() == InstanceLock::Result::HeldByAnother) {
+    const InstanceLock::Result locked = lock.acquire();
+    if (locked == InstanceLock::Result::Unavailable)
+        qCInfo(lcShell) << "no other copy can be detected: starting all the same";
+    if (locked == InstanceLock::Result::HeldByAnother) {
         showMessage({nullptr, QStringLiteral("Application is already running"), QMessageBox::Information});
         CloseAllWindows();
         return nullptr;
@@ -74,8 +80,10 @@ void UpdateReminder()
         return;
     }
     const QDate last = QDate::fromString(*stored, Qt::ISODate);
-    if (!last.isValid())
-        return; // unreadable: left as it is, no message
+    if (!last.isValid()) {
+        qCInfo(lcShell) << "Duration is no date, left as it is:" << stored->left(40);
+        return; // no message
+    }
     const qint64 days = QDate::currentDate().daysTo(last);
     if (days > -ReminderDays && days < ReminderDays)
         return;
@@ -88,8 +96,10 @@ void UpdateReminder()
     // Ended while the question was open: the user never answered it.
     if (processEnding())
         return;
-    if (!writeSetting(SettingsSection, DurationSetting, todayText()))
+    if (!writeSetting(SettingsSection, DurationSetting, todayText())) {
+        qCInfo(lcShell) << "the reminder's date was not stored: no page opened";
         return;
+    }
     if (answer == QMessageBox::Yes)
         OpenVendorPage("download-web-page");
 }

@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 
+#include "platform/Log.h"
 #include "platform/Settings.h"
 
 #include <QFile>
@@ -98,8 +99,10 @@ InstanceLock::Result InstanceLock::acquire()
     // holding process lives, whatever the file says, so a lock left by a copy
     // that died frees itself. Not inherited by the browsers we start.
     const QByteArray path = lockFolder();
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        qCInfo(lcPlatform) << "no private folder for the instance lock";
         return Result::Unavailable;
+    }
     const int folder = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return Result::Unavailable;
@@ -135,11 +138,14 @@ InstanceLock::Result InstanceLock::acquire()
         // no other copy's fresh lock file is cleared away by mistake.
         if (!guarded || !clearAway(folder, name))
             break;
+        qCInfo(lcPlatform) << "took over the instance lock's place in" << path << "from what no copy made";
     }
 
     if (guarded)
         ::flock(folder, LOCK_UN);
     ::close(folder);
+    if (result == Result::Unavailable)
+        qCInfo(lcPlatform) << "no instance lock could be made in" << path;
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/Settings.h"
 
 #include "platform/FileAccess.h"
+#include "platform/Log.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -228,6 +229,7 @@ std::optional<QByteArray> readStore(const QString& path)
     case FileContents::Status::TooLarge:
         break;
     }
+    qCInfo(lcPlatform) << "settings store" << path << "is no regular file of at most" << MaxStoreBytes << "bytes";
     return std::nullopt;
 }
 
@@ -245,22 +247,29 @@ bool writeSetting(const QString& section, const QString& name, const QString& va
 {
     // QSettings' own write renames an empty file over the store when the
     // disk is full, and calls that a success: the file is written here.
+    const auto refused = [](const char* why) {
+        qCInfo(lcPlatform) << "settings not written:" << why;
+        return false;
+    };
     if (!storeLockFree())
-        return false;
+        return refused("another writer's lock stays taken, or is no file");
     const std::optional<QByteArray> file = storeFile(QFile::encodeName(storePath()));
-    if (!file || !makeFolder(folderOf(*file)))
-        return false;
+    if (!file)
+        return refused("the store is a link of somebody else's, or a loop");
+    if (!makeFolder(folderOf(*file)))
+        return refused("its folder cannot be made");
     const std::optional<QByteArray> old = readStore(QFile::decodeName(*file));
     // A store its user made read-only stays as it is.
     if (!old || (::access(file->constData(), F_OK) == 0 && ::access(file->constData(), W_OK) != 0))
-        return false;
+        return refused("the store cannot be read or is read-only");
     const QByteArray sectionName = section.toUtf8();
     const QByteArray key = name.toUtf8();
     const QByteArray text = withSetting(*old, sectionName, key, value.toUtf8());
-    return replaceFile(*file, text, [&](const QString& written) {
+    const bool written = replaceFile(*file, text, [&](const QString& written) {
         const std::optional<QByteArray> reread = readStore(written);
         return reread && iniValue(*reread, sectionName, key) == value;
     });
+    return written || refused("the new file could not be written whole (a full or read-only disk?)");
 }
 
 } // namespace velto
