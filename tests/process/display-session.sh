@@ -38,10 +38,13 @@ unset WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM
 
 pids=()
 server_pids=()
+# Mounts to undo and paths outside $work to remove at the end.
 mounts=()
+made=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     for m in "${mounts[@]}"; do umount "$m" 2>/dev/null || true; done
+    for m in "${made[@]}"; do rm -rf "$m"; done
     # Newest first: weston busy-loops for ever once its X server has gone.
     for ((i = ${#server_pids[@]} - 1; i >= 0; i--)); do
         kill "${server_pids[i]}" 2>/dev/null || true

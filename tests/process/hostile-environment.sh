@@ -138,8 +138,9 @@ for stderr_kind in closed broken-pipe; do
         "$binary" 2>&- & app=$!
     else
         rm -f "$work/pipe" && mkfifo "$work/pipe"
+        # Held open here until the window shows, and never by the program.
         exec {reader}<>"$work/pipe"
-        "$binary" 2>"$work/pipe" & app=$!
+        "$binary" 2>"$work/pipe" {reader}>&- & app=$!
     fi
     pids+=("$app")
     unset QT_LOGGING_RULES
