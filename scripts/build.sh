@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds one preset (default: dev). Usage: scripts/build.sh [dev|asan|fuzz]
+# Configures and builds one preset (default: dev). Usage: scripts/build.sh [dev|run|asan|fuzz]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-dev}

@@ -1,24 +1,38 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test the program.
-# Safe to run again: only missing packages are installed.
+# Installs the Debian 12 packages that one purpose needs: "run" (build and
+# run the program) or "test" (everything: tests, benchmarks, fuzzing,
+# packaging checks, screenshots; the default). Safe to run again: only
+# missing packages are installed. Usage: scripts/install-deps.sh [run|test]
 set -euo pipefail
 
+purpose=${1:-test}
 packages=(
     # build
     cmake ninja-build g++ pkg-config
-    # user interface; DejaVu Sans stands in for Verdana where it is missing
-    qt6-base-dev libfontconfig-dev fonts-dejavu-core
-    # engine tests, benchmarks and fuzzing
-    libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-    # packaging and its checks
-    dpkg-dev file desktop-file-utils appstream
-    # real-window runs, tests that drive them, and screenshots
-    xvfb xauth xdotool x11-apps x11-utils imagemagick python3 python3-xlib
-    # the same under a window manager, and under Wayland (weston, Xwayland)
-    openbox weston xwayland qt6-wayland wl-clipboard
-    # reading the windows from outside, as a screen reader does
-    at-spi2-core python3-pyatspi dbus-daemon
+    # user interface; DejaVu Sans stands in for Verdana where it is missing;
+    # the Wayland plugin for desktops without an X server
+    qt6-base-dev libfontconfig-dev fonts-dejavu-core qt6-wayland
 )
+case $purpose in
+    run) ;;
+    test)
+        packages+=(
+            # engine tests, benchmarks and fuzzing
+            libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+            # packaging and its checks
+            dpkg-dev file desktop-file-utils appstream
+            # real-window runs, tests that drive them, and screenshots
+            xvfb xauth xdotool x11-apps x11-utils imagemagick python3 python3-xlib
+            # the same under a window manager, and under Wayland (weston, Xwayland)
+            openbox weston xwayland wl-clipboard
+            # the desktop's light and dark themes, as GTK desktops hand them to Qt
+    qt6-gtk-platformtheme gnome-themes-extra
+    # reading the windows from outside, as a screen reader does
+            at-spi2-core python3-pyatspi dbus-daemon
+        )
+        ;;
+    *) echo "install-deps: usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what the program needs, builds it alone (no tests, no benchmarks)
+# and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh dev
-exec build/dev/src/velto-arithmancy "$@"
+scripts/install-deps.sh run
+scripts/build.sh run
+exec build/run/src/velto-arithmancy "$@"
