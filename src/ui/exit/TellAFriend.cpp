@@ -4,7 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Utf16.h"
 #include "platform/WebPages.h"
-#include "product/Product.h"
+#include "ui/exit/Placeholders.h"
 
 namespace velto {
 
@@ -25,15 +25,15 @@ void refuse(QWidget* window, const char* text)
 
 void SendTellAFriend(TellAFriendRequest& request, QWidget* window)
 {
-    if (missing(request.SenderName, product::NamePlaceholder)) {
+    if (missing(request.SenderName, placeholders::Name)) {
         refuse(window, "Please Enter Your Name");
         return;
     }
-    if (missing(request.MessageText, product::MessagePlaceholder)) {
+    if (missing(request.MessageText, placeholders::Message)) {
         refuse(window, "Please Enter Your Message");
         return;
     }
-    if (missing(request.FriendName, product::FriendNamePlaceholder)) {
+    if (missing(request.FriendName, placeholders::FriendName)) {
         refuse(window, "Please Enter Your Friend's Name");
         return;
     }

@@ -13,6 +13,7 @@
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/TrimSpaces.h"
 #include "ui/common/VendorPages.h"
+#include "ui/exit/Placeholders.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -53,13 +54,13 @@ std::vector<ControlRow> designTable(frmExitScreen& f)
                                                                                                                                   CheckBlue, none,  verdana(14.25),                        Transparent,                  1, f.Check1},
     {"cmdClose",               Kind::Button,     nullptr,  6000, 2760, 1245,  375, "E&xit",                                  none,      none,  boxFont,                               Plain,                        0, f.cmdClose},
     {"Frame2",                 Kind::Frame,      nullptr,   120, 3240, 7065, 1455, "Refer A Friend",                         White,     Navy,  frameFont,                             ThreeDBorder,                 8, f.Frame2},
-    {"txtName",                Kind::TextBox,    "Frame2",   85,  360, 3375,  285, QString::fromUtf16(product::NamePlaceholder), none,      none,  boxFont,                               Plain,                        9, f.txtName},
+    {"txtName",                Kind::TextBox,    "Frame2",   85,  360, 3375,  285, QString::fromUtf16(placeholders::Name), none,      none,  boxFont,                               Plain,                        9, f.txtName},
     {"cmdSubmit",              Kind::Button,     "Frame2", 1920, 1080, 3375,  285, "Refer A Friend &Now",                    none,      none,  verdana(8.25, true),                   Plain,                       10, f.cmdSubmit},
-    {"txtEmail",               Kind::TextBox,    "Frame2", 3600,  360, 3375,  285, QString::fromUtf16(product::EmailPlaceholder), none,      none,  boxFont,                               Plain,                       11, f.txtEmail},
-    {"txtFriendEmail",         Kind::TextBox,    "Frame2", 3600,  720, 3375,  285, QString::fromUtf16(product::FriendEmailPlaceholder), none,      none,  boxFont,                               Plain,                       12, f.txtFriendEmail},
-    {"txtFriendName",          Kind::TextBox,    "Frame2",   85,  720, 3375,  285, QString::fromUtf16(product::FriendNamePlaceholder), none,      none,  boxFont,                               Plain,                       13, f.txtFriendName},
+    {"txtEmail",               Kind::TextBox,    "Frame2", 3600,  360, 3375,  285, QString::fromUtf16(placeholders::Email), none,      none,  boxFont,                               Plain,                       11, f.txtEmail},
+    {"txtFriendEmail",         Kind::TextBox,    "Frame2", 3600,  720, 3375,  285, QString::fromUtf16(placeholders::FriendEmail), none,      none,  boxFont,                               Plain,                       12, f.txtFriendEmail},
+    {"txtFriendName",          Kind::TextBox,    "Frame2",   85,  720, 3375,  285, QString::fromUtf16(placeholders::FriendName), none,      none,  boxFont,                               Plain,                       13, f.txtFriendName},
     // Lies below the frame's lower edge, so the frame clips it from view.
-    {"txtMessage",             Kind::MultiLineBox, "Frame2", 4800, 3600, 1815, 495, QString::fromUtf16(product::MessagePlaceholder) + "\r\n", none,      none,  boxFont,                               Plain,                       14, f.txtMessage},
+    {"txtMessage",             Kind::MultiLineBox, "Frame2", 4800, 3600, 1815, 495, QString::fromUtf16(placeholders::Message) + "\r\n", none,      none,  boxFont,                               Plain,                       14, f.txtMessage},
     {"Frame6",                 Kind::Frame,      nullptr,  7320,  120, 3735, 4575, "Download Brimwell Softwares",            White,     Navy,  frameFont,                             ThreeDBorder,                15, f.Frame6},
     {"Label3",                 Kind::Label,      "Frame6",  120,  360, 3495, 3855, resourceText("exit-other-programs.txt"),  White,     none,  verdana(9),                            WordWrap | Transparent,      16, f.Label3},
     {"lblGoToHome",            Kind::LinkLabel,  "Frame6",   75, 4250,    0,    0, "Click Here To Visit Brimwell Softwares", Yellow,    none,  verdana(9, true, true),                AutoSize | Transparent,      17, f.lblGoToHome},
@@ -156,14 +157,14 @@ void frmExitScreen::lblGoToHome_Click()
 QString frmExitScreen::placeholderOf(const QWidget* box) const
 {
     if (box == txtName)
-        return QString::fromUtf16(product::NamePlaceholder);
+        return QString::fromUtf16(placeholders::Name);
     if (box == txtEmail)
-        return QString::fromUtf16(product::EmailPlaceholder);
+        return QString::fromUtf16(placeholders::Email);
     if (box == txtFriendName)
-        return QString::fromUtf16(product::FriendNamePlaceholder);
+        return QString::fromUtf16(placeholders::FriendName);
     if (box == txtFriendEmail)
-        return QString::fromUtf16(product::FriendEmailPlaceholder);
-    return QString::fromUtf16(product::MessagePlaceholder);
+        return QString::fromUtf16(placeholders::FriendEmail);
+    return QString::fromUtf16(placeholders::Message);
 }
 
 QString frmExitScreen::boxText(const QWidget* box) const
