@@ -333,11 +333,11 @@ void TestMainWindow::resultBoxShowsItsFocus()
     QTRY_VERIFY(!box->hasFocus());
     QCOMPARE(box->grab().toImage(), unfocused);
 
-    // Its scroll bar is drawn in the system's colours, not the page's.
+    // Its scroll bar is drawn in the window's system colours, not the page's.
     const QScrollBar* bar = box->verticalScrollBar();
     for (const QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText, QPalette::WindowText,
                                            QPalette::Window, QPalette::Base, QPalette::Text})
-        QCOMPARE(bar->palette().color(role), QApplication::palette(bar).color(role));
+        QCOMPARE(bar->palette().color(role), m_window->palette().color(role));
 }
 
 void TestMainWindow::importButtonAnswersItsKeys_data()
