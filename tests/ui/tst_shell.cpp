@@ -78,6 +78,8 @@ private slots:
 
     void windowsLookTheSameOnAnyDesktop_data();
     void windowsLookTheSameOnAnyDesktop();
+    void focusIsPlainOnEveryControl_data();
+    void focusIsPlainOnEveryControl();
 
 private:
     static QString page(const char* key)
@@ -512,6 +514,49 @@ void TestShell::windowsLookTheSameOnAnyDesktop()
     }
     QApplication::setPalette(desktop);
     QCOMPARE(looks[1], looks[0]);
+}
+
+void TestShell::focusIsPlainOnEveryControl_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("name box") << "main" << "txtName";
+    QTest::newRow("compute button") << "main" << "cmdNext";
+    QTest::newRow("result box") << "results" << "txtResult(1)";
+    QTest::newRow("Back button") << "results" << "cmdBack";
+    QTest::newRow("About OK") << "about" << "cmdOK";
+    QTest::newRow("exit button") << "exit" << "cmdClose";
+    QTest::newRow("visit check box") << "exit" << "Check1";
+    QTest::newRow("refer button") << "exit" << "cmdSubmit";
+    QTest::newRow("your name box") << "exit" << "txtName";
+    QTest::newRow("friend's email box") << "exit" << "txtFriendEmail";
+}
+
+void TestShell::focusIsPlainOnEveryControl()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    m_window.reset();
+    const std::unique_ptr<QWidget> shown = openDesigned(window);
+    QWidget* focused = ::control(shown.get(), control);
+    QVERIFY(focused);
+    if (QWidget* holder = QApplication::focusWidget())
+        holder->clearFocus();
+    QTRY_VERIFY(!focused->hasFocus());
+    const QImage before = rendered(focused);
+    focused->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(focused->hasFocus());
+    const QImage after = rendered(focused);
+
+    // Plainly: as many pixels as a ring one device pixel wide round the
+    // control, each changed by at least 3:1.
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x)
+            changed += contrast(before.pixel(x, y), after.pixel(x, y)) >= 3.0;
+    }
+    const int ring = 2 * (before.width() + before.height());
+    QVERIFY2(changed >= ring, qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(ring)));
 }
 
 QTEST_MAIN(TestShell)

@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 #include "ui/common/DesignFrame.h"
+#include "ui/common/FocusRing.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/ResultBox.h"
@@ -45,6 +46,31 @@ protected:
         painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+};
+
+// A control that draws the focus ring over itself, inside its own edge,
+// while it has the focus; without the focus it looks as the style draws it.
+template<class Control> class FocusRinged : public Control {
+public:
+    // `background`: the role of the colour the ring must stand out from.
+    FocusRinged(QWidget* parent, QPalette::ColorRole background)
+        : Control(parent)
+        , m_background(background)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        Control::paintEvent(event);
+        if (!this->hasFocus())
+            return;
+        QPainter painter(this);
+        paintFocusRing(painter, this->rect().adjusted(1, 1, -1, -1), this->palette().color(m_background));
+    }
+
+private:
+    QPalette::ColorRole m_background;
 };
 
 // A drop-down list whose popup takes its font when it first opens. Qt hands
@@ -94,15 +120,17 @@ QWidget* create(const ControlRow& row, QWidget* parent)
     case Kind::Frame:
         return new DesignFrame(parent);
     case Kind::Button: {
-        auto* button = new QPushButton(parent);
+        auto* button = new FocusRinged<QPushButton>(parent, QPalette::Button);
         // Outside a dialog a button ignores Enter unless it is auto-default.
         button->setAutoDefault(true);
         return button;
     }
     case Kind::CheckBox:
-        return new QCheckBox(parent);
+        return new FocusRinged<QCheckBox>(parent, QPalette::Window);
     case Kind::TextBox: {
-        QLineEdit* box = (row.look & ControlRow::FlatBorder) ? new FlatLineEdit(parent) : new QLineEdit(parent);
+        QLineEdit* box = (row.look & ControlRow::FlatBorder)
+            ? static_cast<QLineEdit*>(new FocusRinged<FlatLineEdit>(parent, QPalette::Base))
+            : new FocusRinged<QLineEdit>(parent, QPalette::Base);
         // Qt's default stops a box at 32,767 characters without a word;
         // nothing the user puts in a box may be dropped.
         box->setMaxLength(std::numeric_limits<int>::max());
