@@ -470,6 +470,27 @@ void TestMainWindow::preparedLaterOnceShown()
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(m_window->Label61, &enter);
     QCOMPARE(m_window->Label61->cursor().shape(), Qt::BitmapCursor);
+
+    // The hand is as tall as the arrow at this scale, its hot spot (in the
+    // image's pixels) on the fingertip: the middle of its top opaque row.
+    const QCursor hand = m_window->Label61->cursor();
+    const qreal scale = m_window->Label61->devicePixelRatioF();
+    const QImage image = hand.pixmap().toImage();
+    QCOMPARE(image.height(), qRound(32 * scale));
+    QPoint tip(-1, -1);
+    for (int y = 0; y < image.height() && tip.y() < 0; ++y) {
+        QList<int> opaque;
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 128)
+                opaque << x;
+        }
+        if (!opaque.isEmpty())
+            tip = QPoint((opaque.front() + opaque.back()) / 2, y);
+    }
+    const QPoint off = hand.hotSpot() - tip;
+    QVERIFY2(qAbs(off.x()) <= qCeil(scale) && qAbs(off.y()) <= qCeil(scale),
+             qPrintable(QStringLiteral("hot spot %1,%2, fingertip %3,%4")
+                            .arg(hand.hotSpot().x()).arg(hand.hotSpot().y()).arg(tip.x()).arg(tip.y())));
 }
 
 void TestMainWindow::ampersandShownOnce()
