@@ -17,6 +17,10 @@ QString resourceText(const QString& name);
 // The application icon, all sizes.
 QIcon applicationIcon();
 
+// Makes it the icon of the whole application, once: of every window and
+// message box, those shown before any window of ours included.
+void useApplicationIcon();
+
 enum class LinkCursor { Mono, Color };
 
 // The pointing-hand cursor shown over link labels, drawn for a screen of

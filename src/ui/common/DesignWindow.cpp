@@ -10,7 +10,7 @@ void setUpDesignWindow(QWidget* window, const char* name, const QFont& font)
 {
     window->setObjectName(QString::fromLatin1(name));
     window->setWindowTitle(productTitle());
-    window->setWindowIcon(applicationIcon());
+    useApplicationIcon();
     window->setFont(font);
     // Set before any control exists, so that every control inherits it.
     window->setPalette(designPalette());
