@@ -207,12 +207,15 @@ void applyCaption(QWidget* w, const ControlRow& row)
 }
 
 // Takes the size the caption needs. Where a stand-in font is wider than the
-// designed one and the caption would run past its container's edge, the
-// letters are set a little closer, so that the caption stays whole.
+// designed one and the caption would run past its container's edge or into
+// its border, the letters are set a little closer, so that the caption stays
+// whole.
 void sizeToText(QWidget* w, const QWidget* container)
 {
     w->resize(w->sizeHint());
-    const int room = container->width() - w->x() - 1;
+    // Inside a frame's border, which is drawn over the frame's edge.
+    const auto* frame = qobject_cast<const DesignFrame*>(container);
+    const int room = (frame ? frame->insideBorder().right() + 1 : container->width() - 1) - w->x();
     for (int spacing = 99; w->width() > room && spacing >= 90; --spacing) {
         QFont font = w->font();
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
