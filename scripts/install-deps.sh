@@ -16,6 +16,8 @@ packages=(
     xvfb xauth xdotool x11-apps x11-utils imagemagick python3 python3-xlib
     # the same under a window manager, and under Wayland (weston, Xwayland)
     openbox weston xwayland qt6-wayland wl-clipboard
+    # the desktop's light and dark themes, as GTK desktops hand them to Qt
+    qt6-gtk-platformtheme gnome-themes-extra
     # reading the windows from outside, as a screen reader does
     at-spi2-core python3-pyatspi dbus-daemon
 )
