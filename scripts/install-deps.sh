@@ -26,8 +26,8 @@ case $purpose in
             # the same under a window manager, and under Wayland (weston, Xwayland)
             openbox weston xwayland wl-clipboard
             # the desktop's light and dark themes, as GTK desktops hand them to Qt
-    qt6-gtk-platformtheme gnome-themes-extra
-    # reading the windows from outside, as a screen reader does
+            qt6-gtk-platformtheme gnome-themes-extra
+            # reading the windows from outside, as a screen reader does
             at-spi2-core python3-pyatspi dbus-daemon
         )
         ;;

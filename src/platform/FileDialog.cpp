@@ -1,7 +1,9 @@
 #include "platform/FileDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace velto {
 
@@ -17,6 +19,15 @@ QString& lastFolder()
 {
     static QString folder;
     return folder;
+}
+
+// Where the first dialog of a run opens: the user's documents where there
+// are any, else the home folder; never the working folder, which is the root
+// folder when the program is started from a desktop launcher.
+QString startFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 } // namespace
 
@@ -34,8 +45,7 @@ QString getOpenFileName(QWidget* parent, const OpenFileRequest& request)
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setWindowModality(Qt::ApplicationModal);
-    if (!lastFolder().isEmpty())
-        dialog.setDirectory(lastFolder());
+    dialog.setDirectory(lastFolder().isEmpty() ? startFolder() : lastFolder());
     dialog.selectFile(QString());
     if (dialog.exec() != QDialog::Accepted)
         return {};

@@ -38,7 +38,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Enter) {
-            static_cast<QWidget*>(watched)->setCursor(linkCursor(m_kind));
+            auto* widget = static_cast<QWidget*>(watched);
+            widget->setCursor(linkCursor(m_kind, widget->devicePixelRatioF()));
             watched->removeEventFilter(this);
             deleteLater();
         }
@@ -49,22 +50,7 @@ private:
     LinkCursor m_kind;
 };
 
-} // namespace
-
-QString productTitle()
-{
-    return QString::fromLatin1(product::Title);
-}
-
-QString resourceText(const QString& name)
-{
-    QFile file(QStringLiteral(":/text/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).replace(QLatin1String("{host}"), QLatin1String(product::VendorHost));
-}
-
-QIcon applicationIcon()
+QIcon readApplicationIcon()
 {
     // Window icons are small; every size given here is sent to the window
     // system when a window takes the icon. 64 covers 32 at 2x. The pixels are
@@ -83,15 +69,47 @@ QIcon applicationIcon()
     return icon;
 }
 
-QCursor linkCursor(LinkCursor kind)
+} // namespace
+
+QString productTitle()
+{
+    return QString::fromLatin1(product::Title);
+}
+
+QString resourceText(const QString& name)
+{
+    QFile file(QStringLiteral(":/text/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).replace(QLatin1String("{host}"), QLatin1String(product::VendorHost));
+}
+
+QIcon applicationIcon()
+{
+    useApplicationIcon();
+    return QGuiApplication::windowIcon();
+}
+
+void useApplicationIcon()
+{
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(readApplicationIcon());
+}
+
+QCursor linkCursor(LinkCursor kind, qreal scale)
 {
     const QString base = kind == LinkCursor::Mono ? QStringLiteral(":/images/link-hand-mono-%1.png")
                                                   : QStringLiteral(":/images/link-hand-color-%1.png");
-    // The double-size drawing keeps the pointer sharp on high-DPI screens.
-    const bool hiDpi = qApp && qApp->devicePixelRatio() > 1.0;
-    QPixmap pixmap = readPng(base.arg(hiDpi ? 64 : 32));
-    pixmap.setDevicePixelRatio(hiDpi ? 2.0 : 1.0);
-    return QCursor(pixmap, 10, 1); // fingertip
+    // Drawn at 32 and 64 pixels; a size between is scaled down from the
+    // larger drawing, so that the hand stays sharp and as tall as the arrow.
+    const int size = qMax(1, qRound(32 * scale));
+    QPixmap pixmap = readPng(base.arg(size > 32 ? 64 : 32));
+    if (pixmap.width() != size)
+        pixmap = pixmap.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(scale);
+    // The fingertip lies at (10, 1) of the 32-pixel drawing; the hot spot is
+    // counted in the image's own pixels.
+    return QCursor(pixmap, qRound(10 * scale), qRound(1 * scale));
 }
 
 void setLinkCursor(QWidget* widget, LinkCursor kind)

@@ -3,6 +3,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
+#include "platform/Resources.h"
 #include "platform/Settings.h"
 #include "shell/Shutdown.h"
 #include "ui/about/frmAbout.h"
@@ -44,6 +45,9 @@ QString todayText()
 
 frmMain* StartUp()
 {
+    // Every window and message box takes the program's icon from here, the
+    // first message included.
+    useApplicationIcon();
     // Held for the life of the process.
     static InstanceLock lock;
     // Without a usable runtime folder no copy can be detected; the user still

@@ -14,6 +14,8 @@ wait_window "$main_title" || fail "main window never mapped"
 before=$(stat -c '%Y %s %i' "$settings")
 "$binary" & second=$!; pids+=("$second")
 wait_window "$message_title" || fail "second start showed no message"
+message=$(window_ids "$message_title" | head -n 1)
+poll "xprop -id $message _NET_WM_ICON | grep -q '='" 5 || fail "the message has no icon of the program"
 [ "$(count_windows "$main_title")" -eq 1 ] || fail "second start showed a main window"
 focus "$(window_ids "$message_title" | head -n 1)"
 send_keys Return

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Utf16.h"
+#include "ui/common/DesignFrame.h"
 
 #include <QDesktopServices>
 #include <QTemporaryDir>
@@ -45,6 +46,14 @@ public:
 
     std::vector<Message> messages;
 };
+
+// Where a control inside `container` is seen whole: inside a frame's border.
+inline QRect roomIn(const QWidget* container)
+{
+    if (const auto* frame = qobject_cast<const DesignFrame*>(container))
+        return frame->insideBorder();
+    return container->rect();
+}
 
 // Profile text d as the windows show it.
 inline QString profileText(int d)

@@ -139,40 +139,72 @@ void TestMainWindow::typedLettersBecomeCapitals()
 void TestMainWindow::readingOfTypedName_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QString>("press"); // how the reading is asked for
+    QTest::addColumn<QStringList>("numbers"); // empty: refused, nothing shown
     QTest::addColumn<QStringList>("texts"); // "p<d>" for profile text d
 
-    QTest::newRow("john smith") << "john smith" << QStringList{"8", "6", "2"} << QStringList{"p8", "p6", "p2"};
-    QTest::newRow("rhythm: no vowel")
-        << "rhythm" << QStringList{"2", "0", "2"} << QStringList{"p2", "No Heart Number available", "p2"};
-    QTest::newRow("iou: no consonant")
-        << "IOU" << QStringList{"9", "9", "0"} << QStringList{"p9", "p9", "No Social Number available"};
-    QTest::newRow("blanks only") << "   " << QStringList{"0", "0", "0"}
+    QTest::newRow("john smith") << "john smith" << "click" << QStringList{"8", "6", "2"}
+                                << QStringList{"p8", "p6", "p2"};
+    QTest::newRow("rhythm: no vowel") << "rhythm" << "click" << QStringList{"2", "0", "2"}
+                                      << QStringList{"p2", "No Heart Number available", "p2"};
+    QTest::newRow("iou: no consonant") << "IOU" << "click" << QStringList{"9", "9", "0"}
+                                       << QStringList{"p9", "p9", "No Social Number available"};
+    QTest::newRow("blanks only") << "   " << "click" << QStringList{"0", "0", "0"}
                                  << QStringList{"No Character Number available", "No Heart Number available",
                                                 "No Social Number available"};
     QTest::newRow("digits and punctuation")
-        << "123-45" << QStringList{"0", "0", "0"}
+        << "123-45" << "click" << QStringList{"0", "0", "0"}
         << QStringList{"No Character Number available", "No Heart Number available",
                        "No Social Number available"};
-    QTest::newRow("each number its own text") << "eeeee n" << QStringList{"3", "7", "5"}
+    QTest::newRow("each number its own text") << "eeeee n" << "click" << QStringList{"3", "7", "5"}
                                                  << QStringList{"p3", "p7", "p5"};
+    QTest::newRow("Return in the name box") << "john smith" << "Return" << QStringList{"8", "6", "2"}
+                                            << QStringList{"p8", "p6", "p2"};
+    QTest::newRow("keypad Enter in the name box") << "iou" << "Enter" << QStringList{"9", "9", "0"}
+                                                  << QStringList{"p9", "p9", "No Social Number available"};
+    QTest::newRow("empty name, clicked") << "" << "click" << QStringList{} << QStringList{};
+    QTest::newRow("empty name, Return") << "" << "Return" << QStringList{} << QStringList{};
+    QTest::newRow("empty name, Return held") << "" << "held" << QStringList{} << QStringList{};
 }
 
 void TestMainWindow::readingOfTypedName()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, press);
     QFETCH(QStringList, numbers);
     QFETCH(QStringList, texts);
 
+    MessageRecorder recorder;
     typeName(typed);
-    QTest::mouseClick(m_window->cmdNext, Qt::LeftButton);
+    if (press == "click") {
+        QTest::mouseClick(m_window->cmdNext, Qt::LeftButton);
+    } else if (press == "Enter") {
+        QTest::keyClick(m_window->txtName, Qt::Key_Enter, Qt::KeypadModifier);
+    } else if (press == "Return") {
+        QTest::keyClick(m_window->txtName, Qt::Key_Return);
+    } else {
+        // A held key: one press, then the keyboard's repeats.
+        QTest::sendKeyEvent(QTest::Press, m_window->txtName, Qt::Key_Return, QStringLiteral("\r"), {});
+        for (int repeat = 0; repeat < 5; ++repeat)
+            QTest::simulateEvent(m_window->txtName, true, Qt::Key_Return, {}, QStringLiteral("\r"), true);
+        QTest::sendKeyEvent(QTest::Release, m_window->txtName, Qt::Key_Return, QStringLiteral("\r"), {});
+    }
 
+    if (numbers.isEmpty()) {
+        QCOMPARE(recorder.messages.size(), std::size_t{1});
+        QCOMPARE(recorder.messages.front().text, QStringLiteral("Please Enter Your Name"));
+        QVERIFY(!m_window->resultsPageInFront());
+        QVERIFY(m_window->txtName->hasFocus());
+        return;
+    }
+    QVERIFY(recorder.messages.empty());
     QVERIFY(m_window->resultsPageInFront());
     QCOMPARE(shownNumbers(), numbers);
     for (int i = 0; i < 3; ++i) {
         const QString expected = texts[i].startsWith('p') ? profileText(texts[i].mid(1).toInt()) : texts[i];
         QCOMPARE(m_window->txtResult[static_cast<std::size_t>(i)]->toPlainText(), expected);
     }
+    QCOMPARE(m_window->txtName->text(), typed.toUpper()); // Enter typed nothing
 }
 
 void TestMainWindow::pastedTextIsNotConverted()
@@ -339,11 +371,11 @@ void TestMainWindow::resultBoxShowsItsFocus()
     QTRY_VERIFY(!box->hasFocus());
     QCOMPARE(box->grab().toImage(), unfocused);
 
-    // Its scroll bar is drawn in the system's colours, not the page's.
+    // Its scroll bar is drawn in the window's system colours, not the page's.
     const QScrollBar* bar = box->verticalScrollBar();
     for (const QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText, QPalette::WindowText,
                                            QPalette::Window, QPalette::Base, QPalette::Text})
-        QCOMPARE(bar->palette().color(role), QApplication::palette(bar).color(role));
+        QCOMPARE(bar->palette().color(role), m_window->palette().color(role));
 }
 
 void TestMainWindow::importButtonAnswersItsKeys_data()
@@ -410,8 +442,8 @@ void TestMainWindow::noCaptionIsClipped()
             QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(name));
             QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(name));
         }
-        // A label sized to its text must still fit inside its frame.
-        QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(name));
+        // A label sized to its text must still fit inside its frame's border.
+        QVERIFY2(velto::test::roomIn(label->parentWidget()).contains(label->geometry()), qPrintable(name));
     }
     for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
         const int needed = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
@@ -466,6 +498,27 @@ void TestMainWindow::preparedLaterOnceShown()
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(m_window->Label61, &enter);
     QCOMPARE(m_window->Label61->cursor().shape(), Qt::BitmapCursor);
+
+    // The hand is as tall as the arrow at this scale, its hot spot (in the
+    // image's pixels) on the fingertip: the middle of its top opaque row.
+    const QCursor hand = m_window->Label61->cursor();
+    const qreal scale = m_window->Label61->devicePixelRatioF();
+    const QImage image = hand.pixmap().toImage();
+    QCOMPARE(image.height(), qRound(32 * scale));
+    QPoint tip(-1, -1);
+    for (int y = 0; y < image.height() && tip.y() < 0; ++y) {
+        QList<int> opaque;
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 128)
+                opaque << x;
+        }
+        if (!opaque.isEmpty())
+            tip = QPoint((opaque.front() + opaque.back()) / 2, y);
+    }
+    const QPoint off = hand.hotSpot() - tip;
+    QVERIFY2(qAbs(off.x()) <= qCeil(scale) && qAbs(off.y()) <= qCeil(scale),
+             qPrintable(QStringLiteral("hot spot %1,%2, fingertip %3,%4")
+                            .arg(hand.hotSpot().x()).arg(hand.hotSpot().y()).arg(tip.x()).arg(tip.y())));
 }
 
 void TestMainWindow::ampersandShownOnce()

@@ -1,24 +1,32 @@
 #include "TestSupport.h"
 
 #include "platform/Process.h"
+#include "platform/Resources.h"
 #include "platform/Settings.h"
 #include "product/Product.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
+#include "ui/about/frmAbout.h"
 #include "ui/common/DesignFrame.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <memory>
 
 using namespace velto;
@@ -70,6 +78,11 @@ private slots:
 
     void messageBoxesAreSeenWhole_data();
     void messageBoxesAreSeenWhole();
+
+    void windowsLookTheSameOnAnyDesktop_data();
+    void windowsLookTheSameOnAnyDesktop();
+    void focusIsPlainOnEveryControl_data();
+    void focusIsPlainOnEveryControl();
 
 private:
     static QString page(const char* key)
@@ -359,6 +372,208 @@ void TestShell::messageBoxesAreSeenWhole()
     // Without a window of ours to open over, it stays above those that stay
     // on top.
     QCOMPARE(onTop, !owned);
+}
+
+namespace {
+
+// Relative luminance and contrast ratio as WCAG defines them.
+double luminance(QRgb colour)
+{
+    const auto channel = [](int value) {
+        const double s = value / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A text's contrast against what is drawn behind it: its strongest ink
+// against the colour that fills most of the area.
+double textContrast(const QImage& area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x)
+            ++counts[area.pixel(x, y) | 0xff000000];
+    }
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most)
+            std::tie(background, most) = std::pair(it.key(), it.value());
+    }
+    double strongest = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        strongest = std::max(strongest, contrast(it.key(), background));
+    return strongest;
+}
+
+// The control as drawn over its container, or the whole window.
+QImage rendered(QWidget* control)
+{
+    if (control->isWindow())
+        return control->grab().toImage();
+    return control->parentWidget()->grab(control->geometry()).toImage();
+}
+
+// Where a control draws its text: a label all over, a menu bar in its first
+// entry, other controls inside their edge and bevel.
+QImage textArea(QWidget* control)
+{
+    QRect area = control->rect();
+    if (auto* bar = qobject_cast<QMenuBar*>(control))
+        area = bar->actionGeometry(bar->actions().front()).adjusted(2, 2, -2, -2);
+    else if (!qobject_cast<QLabel*>(control))
+        area = area.adjusted(4, 4, -4, -4);
+    const QImage image = rendered(control);
+    const qreal scale = image.devicePixelRatio();
+    return image.copy(QRectF(area.topLeft() * scale, area.size() * scale).toRect());
+}
+
+// Desktop palettes as the GTK platform theme hands them over: Adwaita's
+// light and dark ones.
+QPalette desktopPalette(bool dark)
+{
+    const QColor window = dark ? QColor(53, 53, 53) : QColor(246, 245, 244);
+    QPalette palette(window, window);
+    const QColor text = dark ? QColor(238, 238, 236) : QColor(46, 52, 54);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, dark ? QColor(45, 45, 45) : QColor(255, 255, 255));
+    return palette;
+}
+
+// One of the designed windows, built afresh, shown and active: "main" (the
+// input page), "results", "about" or "exit".
+std::unique_ptr<QWidget> openDesigned(const QString& which)
+{
+    std::unique_ptr<QWidget> window;
+    if (which == "about") {
+        window = std::make_unique<frmAbout>();
+        window->show();
+    } else if (which == "exit") {
+        auto* screen = new frmExitScreen;
+        window.reset(screen);
+        // The appeal is drawn at random; the same one each time.
+        screen->Label2->setText(resourceText(QStringLiteral("exit-appeal-0.txt")));
+        screen->showModeless();
+    } else {
+        auto* main = new frmMain;
+        window.reset(main);
+        main->show();
+        if (which == "results") {
+            main->txtName->setText(QStringLiteral("JOHN SMITH"));
+            main->cmdNext_Click();
+        }
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("%s not active", qPrintable(which));
+    return window;
+}
+
+QWidget* control(QWidget* window, const QString& name)
+{
+    return name.isEmpty() ? window : window->findChild<QWidget*>(name);
+}
+
+} // namespace
+
+void TestShell::windowsLookTheSameOnAnyDesktop_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control"); // empty: the whole window, looks only
+    // The whole windows, in their designed colours...
+    QTest::newRow("input page") << "main" << "";
+    QTest::newRow("results page") << "results" << "";
+    QTest::newRow("About window") << "about" << "";
+    QTest::newRow("exit screen") << "exit" << "";
+    // ... and each text whose colour the design leaves to the system.
+    QTest::newRow("menu bar") << "main" << "menuBar";
+    QTest::newRow("compute button") << "main" << "cmdNext";
+    QTest::newRow("birth month caption") << "main" << "Label6";
+    QTest::newRow("Back button") << "results" << "cmdBack";
+    QTest::newRow("About OK") << "about" << "cmdOK";
+    QTest::newRow("exit screen title") << "exit" << "lblExitScreenCaption";
+    QTest::newRow("exit screen appeal") << "exit" << "Label2";
+    QTest::newRow("exit button") << "exit" << "cmdClose";
+    QTest::newRow("refer button") << "exit" << "cmdSubmit";
+    QTest::newRow("your name box") << "exit" << "txtName";
+    QTest::newRow("your email box") << "exit" << "txtEmail";
+    QTest::newRow("friend's name box") << "exit" << "txtFriendName";
+    QTest::newRow("friend's email box") << "exit" << "txtFriendEmail";
+}
+
+void TestShell::windowsLookTheSameOnAnyDesktop()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    m_window.reset();
+    const QPalette desktop = QApplication::palette();
+    QImage looks[2];
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(desktopPalette(dark));
+        const std::unique_ptr<QWidget> shown = openDesigned(window);
+        QWidget* measured = ::control(shown.get(), control);
+        QVERIFY(measured);
+        looks[dark] = rendered(measured);
+        if (control.isEmpty())
+            continue;
+        const double ratio = textContrast(textArea(measured));
+        qInfo("%s on a %s desktop: %.2f:1", qPrintable(control), dark ? "dark" : "light", ratio);
+        QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio, 'f', 2)));
+    }
+    QApplication::setPalette(desktop);
+    QCOMPARE(looks[1], looks[0]);
+}
+
+void TestShell::focusIsPlainOnEveryControl_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("name box") << "main" << "txtName";
+    QTest::newRow("compute button") << "main" << "cmdNext";
+    QTest::newRow("result box") << "results" << "txtResult(1)";
+    QTest::newRow("Back button") << "results" << "cmdBack";
+    QTest::newRow("About OK") << "about" << "cmdOK";
+    QTest::newRow("exit button") << "exit" << "cmdClose";
+    QTest::newRow("visit check box") << "exit" << "Check1";
+    QTest::newRow("refer button") << "exit" << "cmdSubmit";
+    QTest::newRow("your name box") << "exit" << "txtName";
+    QTest::newRow("friend's email box") << "exit" << "txtFriendEmail";
+}
+
+void TestShell::focusIsPlainOnEveryControl()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    m_window.reset();
+    const std::unique_ptr<QWidget> shown = openDesigned(window);
+    QWidget* focused = ::control(shown.get(), control);
+    QVERIFY(focused);
+    if (QWidget* holder = QApplication::focusWidget())
+        holder->clearFocus();
+    QTRY_VERIFY(!focused->hasFocus());
+    const QImage before = rendered(focused);
+    focused->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(focused->hasFocus());
+    const QImage after = rendered(focused);
+
+    // Plainly: as many pixels as a ring one device pixel wide round the
+    // control, each changed by at least 3:1.
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x)
+            changed += contrast(before.pixel(x, y), after.pixel(x, y)) >= 3.0;
+    }
+    const int ring = 2 * (before.width() + before.height());
+    QVERIFY2(changed >= ring, qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(ring)));
 }
 
 QTEST_MAIN(TestShell)

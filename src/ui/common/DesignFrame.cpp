@@ -23,14 +23,29 @@ void DesignFrame::setBorder(Border border)
     update();
 }
 
+QRect DesignFrame::borderBox() const
+{
+    // With a caption the border runs through the middle of its first line.
+    const int top = m_caption.isEmpty() ? 0 : QFontMetrics(font()).height() / 2;
+    return rect().adjusted(0, top, -1, -1);
+}
+
+QRect DesignFrame::insideBorder() const
+{
+    // The lines of the box are drawn one pixel right of and below its right
+    // and bottom edges, along the frame's own; the 3-D border is two lines
+    // wide, the flat one one line.
+    const int width = m_border == Border::ThreeD ? 2 : 1;
+    const QRect box = borderBox().adjusted(0, 0, 1, 1);
+    return box.adjusted(width, width, -width, -width);
+}
+
 void DesignFrame::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QFontMetrics metrics(font());
-    // With a caption the border runs through the middle of its first line.
-    const int top = m_caption.isEmpty() ? 0 : metrics.height() / 2;
-    const QRect box = rect().adjusted(0, top, -1, -1);
+    const QRect box = borderBox();
 
     if (m_border == Border::Flat) {
         painter.setPen(palette().color(QPalette::Shadow));

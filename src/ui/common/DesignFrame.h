@@ -16,11 +16,17 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return m_caption; }
     void setBorder(Border border);
+    // The area inside the border (and below a caption's line), where the
+    // frame's controls are seen whole.
+    QRect insideBorder() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The rectangle the border is drawn along.
+    QRect borderBox() const;
+
     QString m_caption;
     Border m_border = Border::Flat;
 };

@@ -10,9 +10,43 @@ void setUpDesignWindow(QWidget* window, const char* name, const QFont& font)
 {
     window->setObjectName(QString::fromLatin1(name));
     window->setWindowTitle(productTitle());
-    window->setWindowIcon(applicationIcon());
+    useApplicationIcon();
     window->setFont(font);
+    // Set before any control exists, so that every control inherits it.
+    window->setPalette(designPalette());
     window->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QPalette designPalette()
+{
+    const QColor grey(239, 239, 239);
+    const QColor dark(159, 159, 159);
+    QPalette palette(Qt::black, grey, Qt::white, dark, QColor(184, 184, 184), Qt::black, Qt::white, Qt::white, grey);
+    palette.setColor(QPalette::Midlight, QColor(202, 202, 202));
+    palette.setColor(QPalette::Shadow, QColor(118, 118, 118));
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, Qt::blue);
+    palette.setColor(QPalette::LinkVisited, Qt::magenta);
+    palette.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    const QColor greyedText(190, 190, 190);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Dark})
+        palette.setColor(QPalette::Disabled, role, greyedText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, grey);
+    palette.setColor(QPalette::Disabled, QPalette::Shadow, QColor(177, 177, 177));
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    // Every role counts as set, so that none is taken from the desktop.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    return palette;
 }
 
 void paintWhite(QWidget* window)

@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 #include "ui/common/DesignFrame.h"
+#include "ui/common/FocusRing.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/ResultBox.h"
@@ -71,6 +72,31 @@ protected:
     }
 };
 
+// A control that draws the focus ring over itself, inside its own edge,
+// while it has the focus; without the focus it looks as the style draws it.
+template<class Control> class FocusRinged : public Control {
+public:
+    // `background`: the role of the colour the ring must stand out from.
+    FocusRinged(QWidget* parent, QPalette::ColorRole background)
+        : Control(parent)
+        , m_background(background)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        Control::paintEvent(event);
+        if (!this->hasFocus())
+            return;
+        QPainter painter(this);
+        paintFocusRing(painter, this->rect().adjusted(1, 1, -1, -1), this->palette().color(m_background));
+    }
+
+private:
+    QPalette::ColorRole m_background;
+};
+
 // A drop-down list whose popup takes its font when it first opens. Qt hands
 // a new font on to the popup at once, and builds the popup for it: a list
 // view, its delegate and their code, for lists nobody sees at start-up.
@@ -118,11 +144,13 @@ QWidget* create(const ControlRow& row, QWidget* parent)
     case Kind::Frame:
         return new DesignFrame(parent);
     case Kind::Button:
-        return new DesignButton(parent);
+        return new FocusRinged<DesignButton>(parent, QPalette::Button);
     case Kind::CheckBox:
-        return new QCheckBox(parent);
+        return new FocusRinged<QCheckBox>(parent, QPalette::Window);
     case Kind::TextBox: {
-        QLineEdit* box = (row.look & ControlRow::FlatBorder) ? new FlatLineEdit(parent) : new QLineEdit(parent);
+        QLineEdit* box = (row.look & ControlRow::FlatBorder)
+            ? static_cast<QLineEdit*>(new FocusRinged<FlatLineEdit>(parent, QPalette::Base))
+            : new FocusRinged<QLineEdit>(parent, QPalette::Base);
         // Qt's default stops a box at 32,767 characters without a word;
         // nothing the user puts in a box may be dropped.
         box->setMaxLength(std::numeric_limits<int>::max());
@@ -199,12 +227,15 @@ void applyCaption(QWidget* w, const ControlRow& row)
 }
 
 // Takes the size the caption needs. Where a stand-in font is wider than the
-// designed one and the caption would run past its container's edge, the
-// letters are set a little closer, so that the caption stays whole.
+// designed one and the caption would run past its container's edge or into
+// its border, the letters are set a little closer, so that the caption stays
+// whole.
 void sizeToText(QWidget* w, const QWidget* container)
 {
     w->resize(w->sizeHint());
-    const int room = container->width() - w->x() - 1;
+    // Inside a frame's border, which is drawn over the frame's edge.
+    const auto* frame = qobject_cast<const DesignFrame*>(container);
+    const int room = (frame ? frame->insideBorder().right() + 1 : container->width() - 1) - w->x();
     for (int spacing = 99; w->width() > room && spacing >= 90; --spacing) {
         QFont font = w->font();
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);

@@ -1,6 +1,8 @@
 #include "ui/common/ResultBox.h"
 
-#include <QApplication>
+#include "ui/common/DesignWindow.h"
+#include "ui/common/FocusRing.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -15,18 +17,9 @@ ResultBox::ResultBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The scroll bar keeps the system's colours, not those of the page: every
-    // role is set explicitly, or the box's own palette, set later, would
-    // reach it and leave its arrows pale on pale.
-    QPalette system = QApplication::palette(verticalScrollBar());
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            system.setBrush(g, r, system.brush(g, r));
-        }
-    }
-    verticalScrollBar()->setPalette(system);
+    // The scroll bar keeps the system's colours, not those of the page, or
+    // its arrows would be pale on pale: every role is set in that palette.
+    verticalScrollBar()->setPalette(designPalette());
     // Moves without a pressed button reach the box only with tracking on.
     viewport()->setMouseTracking(true);
 }
@@ -36,12 +29,10 @@ void ResultBox::paintEvent(QPaintEvent* event)
     QPlainTextEdit::paintEvent(event);
     if (!hasFocus())
         return;
-    // The focus shown as a broad second border inside the first, in the box's
-    // own text colour; without the focus the box looks as designed.
+    // The ring inside the box's own border; without the focus the box looks
+    // as designed.
     QPainter painter(viewport());
-    painter.setPen(QPen(palette().color(QPalette::Text), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+    paintFocusRing(painter, viewport()->rect(), palette().color(QPalette::Base));
 }
 
 void ResultBox::focusInEvent(QFocusEvent* event)

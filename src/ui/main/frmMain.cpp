@@ -441,6 +441,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == txtName && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Enter in the name box asks for the reading as the compute button
+        // does; a held key asks once.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (!key->isAutoRepeat())
+                cmdNext->click();
+            return true;
+        }
         const bool plainKey = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
         if (plainKey && key->text().size() == 1) {
             const QChar typed = key->text().front();
