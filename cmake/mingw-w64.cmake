@@ -27,3 +27,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# moc and rcc write code for their own version only: refuse a cached Qt that
+# Debian's tools have moved past, rather than fail later in a generated file.
+if(EXISTS ${VELTO_WINDOWS_CACHE}/qt.stamp)
+    file(STRINGS ${VELTO_WINDOWS_CACHE}/qt.stamp velto_qt_built LIMIT_COUNT 1)
+    execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev-tools
+                    OUTPUT_VARIABLE velto_qt_tools ERROR_QUIET)
+    if(NOT velto_qt_built STREQUAL "qt6-base ${velto_qt_tools}")
+        message(FATAL_ERROR "The Qt for Windows in ${VELTO_WINDOWS_CACHE} was built from "
+                            "${velto_qt_built}, but Debian's Qt tools are ${velto_qt_tools}: "
+                            "run scripts/build-qt-windows.sh")
+    endif()
+endif()
