@@ -60,6 +60,7 @@ exec 9>&-
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/velto-wine.XXXXXX")
 xvfb_pid=
+# shellcheck disable=SC2317 # called by the traps
 cleanup() {
     WINEPREFIX="$run/prefix" "$wineserver" -k 2>/dev/null || true
     if [ -n "$xvfb_pid" ]; then
@@ -94,7 +95,8 @@ if [ "$display_mode" = xvfb ]; then
         say "Xvfb did not start: $(cat "$run/xvfb.log")"
         exit 2
     fi
-    export DISPLAY=":$(head -n1 "$run/display")"
+    DISPLAY=":$(head -n1 "$run/display")"
+    export DISPLAY
 else
     unset DISPLAY
 fi
@@ -103,7 +105,8 @@ unset WAYLAND_DISPLAY
 # Qt's own DLLs, the platform plugin beside them, and the mingw runtime.
 windows_path() { echo "Z:${1//\//\\}"; }
 gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-export WINEPATH="$(windows_path "$cache/qt/bin");$(windows_path "$gcc_runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
+WINEPATH="$(windows_path "$cache/qt/bin");$(windows_path "$gcc_runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
+export WINEPATH
 
 export WINEQT_FORCE_STDERR_LOGGING=1
 export WINEQT_QPA_FONTDIR='C:\windows\Fonts'
