@@ -136,20 +136,28 @@ if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sou
     "${sudo[@]}" apt-get update -qq
 fi
 
-say "building Qt $qt_version for Windows (about 17 minutes on two cores)"
 start=$(date +%s)
-rm -rf "$cache/qt" "$cache/qt.stamp" "$cache/work/qt"
-mkdir -p "$cache/work/qt"
-(cd "$cache/work/qt" && apt-get source -qq "qt6-base=$qt_version" >"$cache/qt-source.log" 2>&1) || {
-    cat "$cache/qt-source.log" >&2
-    exit 1
-}
-source_dir=$(find "$cache/work/qt" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
-cmake -G Ninja -S "$source_dir" -B "$cache/work/qt/build" \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$cache/qt" \
-    "${qt_options[@]}" >"$cache/qt-configure.log"
+rm -rf "$cache/qt" "$cache/qt.stamp"
+# An interrupted build of the same source and options carries on where it
+# stopped: it is half an hour's work.
+if current "$cache/work/qt/stamp" "$qt_stamp" && [ -f "$cache/work/qt/build/build.ninja" ]; then
+    say "resuming the build of Qt $qt_version for Windows"
+else
+    say "building Qt $qt_version for Windows (17 to 30 minutes on two cores)"
+    rm -rf "$cache/work/qt"
+    mkdir -p "$cache/work/qt"
+    (cd "$cache/work/qt" && apt-get source -qq "qt6-base=$qt_version" >"$cache/qt-source.log" 2>&1) || {
+        cat "$cache/qt-source.log" >&2
+        exit 1
+    }
+    source_dir=$(find "$cache/work/qt" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+    cmake -G Ninja -S "$source_dir" -B "$cache/work/qt/build" \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$cache/qt" \
+        "${qt_options[@]}" >"$cache/qt-configure.log"
+    printf '%s\n' "$qt_stamp" >"$cache/work/qt/stamp"
+fi
 nice -n 19 ionice -c3 cmake --build "$cache/work/qt/build" -j "$jobs"
 cmake --install "$cache/work/qt/build" >/dev/null
 rm -rf "$cache/work"
 printf '%s\n' "$qt_stamp" >"$cache/qt.stamp"
-say "Qt built in $(( ($(date +%s) - start) / 60 )) min; $(du -sh "$cache/qt" | cut -f1) installed in $cache/qt"
+say "Qt built in $(( ($(date +%s) - start) / 60 )) min (this run); $(du -sh "$cache/qt" | cut -f1) installed in $cache/qt"
