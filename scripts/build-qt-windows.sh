@@ -33,7 +33,7 @@ packages=(
     # fetching and building the sources
     dpkg-dev cmake ninja-build googletest
     # running the Windows programs: Wine, its fonts, and a private display
-    wine64 fonts-wine xvfb xauth
+    wine64 fonts-wine fonts-dejavu-core xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -28,11 +28,13 @@ if [ ! -x "$wine" ]; then
     exit 2
 fi
 
-# The template, made once under a lock so that parallel tests wait for it.
+# The template, made once under a lock so that parallel tests wait for it;
+# made again when what goes into it changes.
+recipe="wine $("$wine" --version) fonts: wine, dejavu"
 mkdir -p "$(dirname "$template")"
 exec 9>"$template.lock"
 flock 9
-if [ ! -f "$template/.velto-ready" ]; then
+if [ ! -f "$template/.velto-ready" ] || [ "$(cat "$template/.velto-ready")" != "$recipe" ]; then
     rm -rf "$template" "$template.new"
     mkdir -p "$template.new"
     # Neither Mono nor Gecko: the programs need no .NET and no HTML.
@@ -45,6 +47,9 @@ if [ ! -f "$template/.velto-ready" ]; then
     fi
     # Without Wine's fonts in the prefix Qt falls back to a serif face.
     cp /usr/share/wine/fonts/* "$template.new/drive_c/windows/Fonts/"
+    # Wine has no Verdana, and without it Qt picks Courier. The program sets
+    # its controls in DejaVu Sans where Verdana is missing, as on Linux.
+    cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$template.new/drive_c/windows/Fonts/"
     # The user's folders link into the real home: make them private.
     for link in "$template.new"/drive_c/users/*/*; do
         if [ -L "$link" ]; then
@@ -52,7 +57,7 @@ if [ ! -f "$template/.velto-ready" ]; then
             mkdir "$link"
         fi
     done
-    touch "$template.new/.velto-ready"
+    echo "$recipe" >"$template.new/.velto-ready"
     mv "$template.new" "$template"
 fi
 flock -u 9
