@@ -1,0 +1,34 @@
+# Checks that the Windows executable carries its version and every image of
+# its icon. Run with -DEXE=<program.exe> -DOBJCOPY=<objcopy> -DPRODUCT=<name>
+# -DVERSION=<version> -DIMAGES=<icon PNGs, |-separated> -DOUT=<scratch file>.
+execute_process(COMMAND ${OBJCOPY} -O binary -j .rsrc ${EXE} ${OUT} COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${OUT} resources HEX)
+if(resources STREQUAL "")
+    message(FATAL_ERROR "${EXE} has no resources")
+endif()
+
+# The version block's strings are UTF-16.
+function(utf16_hex text out)
+    string(HEX "${text}" hex)
+    string(REGEX REPLACE "(..)" "\\100" hex "${hex}")
+    set(${out} "${hex}" PARENT_SCOPE)
+endfunction()
+foreach(text "ProductName" "${PRODUCT}" "ProductVersion" "${VERSION}")
+    utf16_hex("${text}" hex)
+    string(FIND "${resources}" "${hex}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${EXE}: the version resource lacks \"${text}\"")
+    endif()
+endforeach()
+
+# The icon keeps each image as it is, bytes and all.
+string(REPLACE "|" ";" images "${IMAGES}")
+foreach(image IN LISTS images)
+    file(READ ${image} bytes HEX)
+    string(FIND "${resources}" "${bytes}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${EXE}: the icon lacks ${image}")
+    endif()
+endforeach()
+list(LENGTH images count)
+message(STATUS "${EXE}: version ${VERSION} and ${count} icon images")
