@@ -19,6 +19,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -310,6 +311,40 @@ void FormTable::build(QWidget* client, std::span<const ControlRow> table,
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+namespace {
+
+class FirstFrameWatch : public QObject {
+public:
+    FirstFrameWatch(QWidget* client, std::function<void()> then)
+        : QObject(client)
+        , m_then(std::move(then))
+    {
+        client->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued: runs once the frame being painted is on its way.
+            QMetaObject::invokeMethod(watched, m_then, Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
+
+void FormTable::finishSizingAfterFirstFrame(QWidget* client)
+{
+    new FirstFrameWatch(client, [this] { finishSizing(); });
 }
 
 void FormTable::finishSizing()

@@ -86,6 +86,10 @@ public:
     // Sizes the labels that build() left at their designed size; once only.
     void finishSizing();
 
+    // Calls finishSizing() once `client` has painted its first frame, so that
+    // the work does not delay that frame.
+    void finishSizingAfterFirstFrame(QWidget* client);
+
     const QHash<QString, QWidget*>& widgets() const { return m_widgets; }
 
     // The control of that name, if it is a T.

@@ -11,6 +11,7 @@
 #include "platform/Twips.h"
 #include "platform/Utf16.h"
 #include "platform/WindowPlacement.h"
+#include "ui/common/AccessKey.h"
 #include "ui/common/DesignFrame.h"
 #include "ui/common/DesignWindow.h"
 #include "ui/common/LinkLabel.h"
@@ -130,7 +131,7 @@ void frmMain::buildControls()
     // after the first frame, or when the results are shown, whichever comes
     // first. The number font is loaded only then.
     m_form.build(client, designTable(*this), {"Frame2", "fraBirthDay"});
-    client->installEventFilter(this);
+    m_form.finishSizingAfterFirstFrame(client);
 
     // What a screen reader says for the controls whose captions sit beside
     // them, or nowhere.
@@ -156,13 +157,16 @@ void frmMain::buildControls()
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
-    // The name box converts typed letters; the window and every control
-    // that can hold the focus let the import button's access key through.
-    installEventFilter(this);
+    // The name box converts typed letters and takes Enter.
+    txtName->installEventFilter(this);
+    // Alt+O is both the import button's access key and the mnemonic of the
+    // unavailable "Make Money &Online" bar command.
+    std::vector<QWidget*> focusable{this};
     for (QWidget* w : m_form.widgets()) {
         if (w->focusPolicy() != Qt::NoFocus)
-            w->installEventFilter(this);
+            focusable.push_back(w);
     }
+    claimAccessKey(Qt::Key_O, cmdOpen, focusable);
     for (ResultBox* box : txtResult) {
         connect(box, &ResultBox::textChanged, this, &frmMain::txtResult_Change);
         connect(box, &ResultBox::clicked, this, &frmMain::txtResult_Click);
@@ -309,7 +313,6 @@ bool frmMain::resultsPageInFront() const
 
 void frmMain::cmdNext_Click()
 {
-    m_form.finishSizing();
     const QString name = trimSpaces(txtName->text());
     if (!ValidateName())
         return;
@@ -331,6 +334,13 @@ void frmMain::cmdNext_Click()
         if (txtResult[i]->toPlainText() != shown)
             txtResult[i]->setPlainText(shown);
     }
+    showResultsPage();
+}
+
+void frmMain::showResultsPage()
+{
+    // Its captions take the size of their text before they are first seen.
+    m_form.finishSizing();
     Frame2->raise();
 }
 
@@ -421,24 +431,6 @@ void frmMain::txtResult_MouseUp()
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
-        // Queued: runs once the frame being painted is on its way.
-        QMetaObject::invokeMethod(this, [this] { m_form.finishSizing(); }, Qt::QueuedConnection);
-    }
-    // Alt+O is both the import button's access key and the mnemonic of the
-    // unavailable "Make Money &Online" bar command, and Qt fires neither of
-    // two equal shortcuts. Claimed as an override wherever the focus is, the
-    // key arrives as a key press, which is handed to the button here.
-    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
-    if (keyEvent && isOpenAccessKey(static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        if (event->type() == QEvent::KeyPress) {
-            cmdOpen->setFocus(Qt::ShortcutFocusReason);
-            cmdOpen->animateClick();
-        }
-        return true;
-    }
     if (watched == txtName && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         // Enter in the name box asks for the reading as the compute button
@@ -475,11 +467,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool frmMain::isOpenAccessKey(const QKeyEvent* event) const
-{
-    return event->key() == Qt::Key_O && (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -115,7 +115,7 @@ private:
     void txtResult_MouseDown();
     void txtResult_MouseMove();
     void txtResult_MouseUp();
-    bool isOpenAccessKey(const QKeyEvent* event) const;
+    void showResultsPage();
 
     FormTable m_form;
     bool m_centred = false;
