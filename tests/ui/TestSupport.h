@@ -9,11 +9,16 @@
 #include "platform/Utf16.h"
 #include "ui/common/DesignFrame.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
+#include <QPointer>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
+#include <functional>
 #include <vector>
 
 namespace velto::test {
@@ -28,6 +33,38 @@ inline void isolateEnvironment()
     QFile::setPermissions(home.path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Opens a modal window with `open` (which returns once it has closed) and,
+// once the window is up and active, runs `answer` on it from inside its
+// modal loop. Whatever `answer` leaves open is closed. Returns false (and
+// the test fails) when no modal window of type T came within two seconds:
+// a missing box must not leave the test waiting for its time-out.
+template<class T = QWidget, class Open, class Answer> bool answerModal(Open&& open, Answer&& answer)
+{
+    bool answered = false;
+    QDeadlineTimer deadline(2000);
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!window || QApplication::activeWindow() != window) {
+            if (deadline.hasExpired())
+                poll.stop();
+            return;
+        }
+        poll.stop();
+        answered = true;
+        const QPointer<T> alive = window;
+        answer(window);
+        if (alive && alive->isVisible())
+            alive->close();
+    });
+    poll.start();
+    open();
+    if (!answered)
+        QTest::qFail("no modal window came", __FILE__, __LINE__);
+    return answered;
 }
 
 // Records every message and answers it with `answer`.

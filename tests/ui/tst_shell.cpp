@@ -383,15 +383,13 @@ void TestShell::messageBoxesAreSeenWhole()
     int width = 0;
     bool onTop = false;
     QString title;
-    QTimer::singleShot(50, this, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        QVERIFY(box);
-        width = box->width();
-        onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        title = box->windowTitle();
-        box->close();
-    });
-    showMessage({shownOver, QStringLiteral("Please Check The File."), QMessageBox::Critical});
+    QVERIFY(velto::test::answerModal(
+        [&] { showMessage({shownOver, QStringLiteral("Please Check The File."), QMessageBox::Critical}); },
+        [&](QWidget* box) {
+            width = box->width();
+            onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            title = box->windowTitle();
+        }));
 
     // Room for the caption in a bold title font, beside an icon and three
     // title bar buttons of at least 25 pixels each.
