@@ -30,7 +30,7 @@ fi
 
 # The template, made once under a lock so that parallel tests wait for it;
 # made again when what goes into it changes.
-recipe="wine $("$wine" --version) fonts: wine, dejavu"
+recipe="wine $("$wine" --version) fonts: wine, dejavu; registry unshared"
 mkdir -p "$(dirname "$template")"
 exec 9>"$template.lock"
 flock 9
@@ -76,8 +76,14 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 143' TERM INT HUP
-# Hard links: Wine replaces the registry files rather than writing into them.
+# Wine's programs, libraries, tables and fonts are hard links into the
+# template, as nothing writes into them; every other file is a copy of its
+# own, since Wine rewrites the registry files in place.
 cp -al "$template" "$run/prefix"
+find "$run/prefix" -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' \
+    -o -iname '*.ocx' -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.ax' -o -iname '*.tlb' \
+    -o -iname '*.ds' -o -iname '*.nls' -o -iname '*.msstyles' -o -iname '*.ttf' -o -iname '*.fon' \) \
+    -exec sh -c 'for f; do cp -p "$f" "$f.own" && mv -f "$f.own" "$f"; done' sh {} +
 export WINEPREFIX="$run/prefix"
 
 display_mode=${VELTO_WINE_DISPLAY:-auto}
