@@ -28,9 +28,23 @@ if [ ! -x "$wine" ]; then
     exit 2
 fi
 
+run=$(mktemp -d "${TMPDIR:-/tmp}/velto-wine.XXXXXX")
+xvfb_pid=
+# shellcheck disable=SC2317 # called by the traps
+cleanup() {
+    WINEPREFIX="$run/prefix" "$wineserver" -k 2>/dev/null || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$run"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT HUP
+
 # The template, made once under a lock so that parallel tests wait for it;
 # made again when what goes into it changes.
-recipe="wine $("$wine" --version) fonts: wine, dejavu"
+recipe="wine $("$wine" --version) fonts: wine, dejavu; registry unshared"
 mkdir -p "$(dirname "$template")"
 exec 9>"$template.lock"
 flock 9
@@ -60,24 +74,17 @@ if [ ! -f "$template/.velto-ready" ] || [ "$(cat "$template/.velto-ready")" != "
     echo "$recipe" >"$template.new/.velto-ready"
     mv "$template.new" "$template"
 fi
+# Wine's programs, libraries, tables and fonts are hard links into the
+# template, as nothing writes into them; every other file is a copy of its
+# own, since Wine rewrites the registry files in place.
+cp -al "$template" "$run/prefix"
+find "$run/prefix" -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' \
+    -o -iname '*.ocx' -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.ax' -o -iname '*.tlb' \
+    -o -iname '*.ds' -o -iname '*.nls' -o -iname '*.msstyles' -o -iname '*.ttf' -o -iname '*.fon' \) \
+    -exec sh -c 'for f; do cp -p "$f" "$f.own" && mv -f "$f.own" "$f"; done' sh {} +
 flock -u 9
 exec 9>&-
 
-run=$(mktemp -d "${TMPDIR:-/tmp}/velto-wine.XXXXXX")
-xvfb_pid=
-# shellcheck disable=SC2317 # called by the traps
-cleanup() {
-    WINEPREFIX="$run/prefix" "$wineserver" -k 2>/dev/null || true
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$run"
-}
-trap cleanup EXIT
-trap 'exit 143' TERM INT HUP
-# Hard links: Wine replaces the registry files rather than writing into them.
-cp -al "$template" "$run/prefix"
 export WINEPREFIX="$run/prefix"
 
 display_mode=${VELTO_WINE_DISPLAY:-auto}

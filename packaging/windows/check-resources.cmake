@@ -1,6 +1,12 @@
-# Checks that the Windows executable carries its version and every image of
-# its icon. Run with -DEXE=<program.exe> -DOBJCOPY=<objcopy> -DPRODUCT=<name>
-# -DVERSION=<version> -DIMAGES=<icon PNGs, |-separated> -DOUT=<scratch file>.
+# Checks that the Windows executable is a windowed program (no console window
+# opens with it) and carries its version and every image of its icon. Run
+# with -DEXE=<program.exe> -DOBJCOPY=<objcopy> -DOBJDUMP=<objdump>
+# -DPRODUCT=<name> -DVERSION=<version> -DIMAGES=<icon PNGs, |-separated>
+# -DOUT=<scratch file>.
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+if(NOT headers MATCHES "Subsystem[ \t]+0+2[ \t]")
+    message(FATAL_ERROR "${EXE} is not a windowed program: a console window would open with it")
+endif()
 execute_process(COMMAND ${OBJCOPY} -O binary -j .rsrc ${EXE} ${OUT} COMMAND_ERROR_IS_FATAL ANY)
 file(READ ${OUT} resources HEX)
 if(resources STREQUAL "")
@@ -31,4 +37,4 @@ foreach(image IN LISTS images)
     endif()
 endforeach()
 list(LENGTH images count)
-message(STATUS "${EXE}: version ${VERSION} and ${count} icon images")
+message(STATUS "${EXE}: windowed, version ${VERSION}, ${count} icon images")
