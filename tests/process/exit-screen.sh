@@ -15,14 +15,18 @@ start() {
 }
 
 # Waits until the only window left is a different one with the same title:
-# the exit screen. Prints its id.
+# the exit screen. Prints its id. On a loaded machine a close request can
+# come before the program takes them: with $2, the main window still there
+# after 5 s is asked again (a user would click again).
 exit_screen_after() {
-    local main=$1 id
-    for ((i = 0; i < 100; i++)); do
+    local main=$1 again=${2:-} id until=$((SECONDS + 20)) retry=$((SECONDS + 5))
+    while [ "$SECONDS" -lt "$until" ]; do
         id=$(window_ids "$main_title" 2>/dev/null | grep -v -x "$main" | head -n 1 || true)
-        if [ -n "$id" ] && ! window_ids "$main_title" 2>/dev/null | grep -q -x "$main"; then
-            echo "$id"
-            return 0
+        if ! window_ids "$main_title" 2>/dev/null | grep -q -x "$main"; then
+            [ -z "$id" ] || { echo "$id"; return 0; }
+        elif [ -n "$again" ] && [ "$SECONDS" -ge "$retry" ]; then
+            $again "$main" || true
+            retry=$((SECONDS + 5))
         fi
         sleep 0.1
     done
@@ -63,7 +67,8 @@ for main_way in close-box menu; do
         case_name="main by $main_way, exit screen by $exit_way"
         start
         close_main "$main" "$main_way"
-        screen=$(exit_screen_after "$main") || fail "$case_name: no exit screen"
+        again=$([ "$main_way" = close-box ] && echo "$here/close-window.py" || true)
+        screen=$(exit_screen_after "$main" "$again") || fail "$case_name: no exit screen"
         sleep 0.3
         kill -0 "$app" 2>/dev/null || fail "$case_name: ended with the main window"
         close_exit_screen "$screen" "$exit_way"
