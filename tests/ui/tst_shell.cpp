@@ -1,8 +1,10 @@
 #include "TestSupport.h"
 
+#include "platform/InstanceLock.h"
 #include "platform/Process.h"
 #include "platform/Resources.h"
 #include "platform/Settings.h"
+#include "platform/Termination.h"
 #include "product/Product.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
@@ -24,9 +26,13 @@
 #include <QUrl>
 
 #if defined(Q_OS_UNIX)
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
+
+#include <csignal>
 
 #include <cmath>
 #include <memory>
@@ -65,6 +71,8 @@ private slots:
     void commandsOpenTheirPages();
     void unavailableCommandOpensNothing();
     void exitUnloadsTheMainWindow();
+    void secondCopyIsToldAndEnds();
+    void terminationRequestIsTakenUpAtOnce();
 
     void reminderByDaysBetween_data();
     void reminderByDaysBetween();
@@ -119,6 +127,46 @@ void TestShell::cleanup()
     m_window.reset();
     setProcessEndHandler({});
     resetShutdown();
+}
+
+void TestShell::secondCopyIsToldAndEnds()
+{
+    auto first = std::make_unique<InstanceLock>();
+    QCOMPARE(first->acquire(), InstanceLock::Result::Acquired);
+#if defined(Q_OS_UNIX)
+    // The runtime folder is locked only while a lock is taken: a later start
+    // must not wait for it.
+    const int folder = ::open(qgetenv("XDG_RUNTIME_DIR").constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(folder >= 0);
+    const bool folderFree = ::flock(folder, LOCK_EX | LOCK_NB) == 0;
+    ::close(folder);
+    QVERIFY(folderFree);
+#endif
+    int ends = 0;
+    setProcessEndHandler([&ends] { ++ends; });
+    MessageRecorder messages;
+
+    QCOMPARE(StartUp(), nullptr);
+
+    first.reset();
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(messages.messages.front().text, QStringLiteral("Application is already running"));
+    QCOMPARE(messages.messages.front().icon, QMessageBox::Information);
+    QCOMPARE(messages.messages.front().parent, nullptr);
+    QCOMPARE(ends, 1);
+}
+
+void TestShell::terminationRequestIsTakenUpAtOnce()
+{
+#if defined(Q_OS_UNIX)
+    // Should the request not be taken up, the fallback would end this test
+    // process with status 0 after 2 s: disarm it, so a failure stays one.
+    const auto disarm = qScopeGuard([] { ::alarm(0); });
+    static int requests = 0;
+    onTerminationRequest([] { ++requests; });
+    QVERIFY(::raise(SIGTERM) == 0);
+    QTRY_COMPARE_WITH_TIMEOUT(requests, 1, 1000);
+#endif
 }
 
 void TestShell::commandsOpenTheirPages_data()
