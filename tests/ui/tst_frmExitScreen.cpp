@@ -456,15 +456,13 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
     QTest::addColumn<QString>("friendEmail");
     QTest::addColumn<QString>("refusal"); // empty: the request is sent
     const QString sent;
-    const QTestEventList none;
-    QTestEventList enterX, backspaceAtLastBreak, deleteAtLastBreak;
-    enterX.addKeyClick(Qt::Key_Return);
-    enterX.addKeyClicks(QStringLiteral("x"));
-    backspaceAtLastBreak.addKeyClick(Qt::Key_Left);
-    backspaceAtLastBreak.addKeyClick(Qt::Key_Backspace);
-    deleteAtLastBreak.addKeyClick(Qt::Key_Left);
-    deleteAtLastBreak.addKeyClick(Qt::Key_Left);
-    deleteAtLastBreak.addKeyClick(Qt::Key_Delete);
+    const auto keys = [](std::initializer_list<Qt::Key> keys) {
+        QTestEventList events;
+        for (const Qt::Key key : keys)
+            events.addKeyClick(key);
+        return events;
+    };
+    const QTestEventList none, enterX = keys({Qt::Key_Return, Qt::Key_X});
     QTest::newRow("ampersand and equals") << "Tom & Jerry" << "a=b&taf5=evil" << none << "a=b&taf5=evil" << "x@y.z" << sent;
     QTest::newRow("number sign") << "#1 fan" << "see #2" << none << "see #2" << "fan#club@y.z" << sent;
     QTest::newRow("plus and percent") << "A+B" << "100% sure" << none << "100% sure" << "ann+news@example.org" << sent;
@@ -476,10 +474,10 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
                                                 << "a\u00A0b\u2028c\u2029d\u00A0" << "x@y.z" << sent;
     QTest::newRow("lone CR and LF") << "a\rb\nc" << "a\rb\nc\r" << enterX << "a\rb\nc\r\r\nx" << "x@y.z" << sent;
     // Joining two lines keeps the kind of the break that stays.
-    QTest::newRow("Backspace joins at LF, CR stays") << "Ann" << "a\rb\nc" << backspaceAtLastBreak << "a\rbc"
-                                                     << "x@y.z" << sent;
-    QTest::newRow("Delete joins at CR, LF stays") << "Ann" << "a\nb\rc" << deleteAtLastBreak << "a\nbc" << "x@y.z"
-                                                  << sent;
+    QTest::newRow("Backspace joins at LF, CR stays")
+        << "Ann" << "a\rb\nc" << keys({Qt::Key_Left, Qt::Key_Backspace}) << "a\rbc" << "x@y.z" << sent;
+    QTest::newRow("Delete joins at CR, LF stays")
+        << "Ann" << "a\nb\rc" << keys({Qt::Key_Left, Qt::Key_Left, Qt::Key_Delete}) << "a\nbc" << "x@y.z" << sent;
     QTest::newRow("100,000 characters of name") << QString(100000, u'n') << "hi" << none << "hi" << "x@y.z" << sent;
     QTest::newRow("100,000 characters of message")
         << "Ann" << QString(100000, u'm') << enterX << QString(100000, u'm') + "\r\nx" << "x@y.z" << sent;

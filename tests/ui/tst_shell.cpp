@@ -32,9 +32,8 @@
 #include <unistd.h>
 #endif
 
-#include <csignal>
-
 #include <cmath>
+#include <csignal>
 #include <memory>
 
 using namespace velto;
@@ -134,8 +133,7 @@ void TestShell::secondCopyIsToldAndEnds()
     auto first = std::make_unique<InstanceLock>();
     QCOMPARE(first->acquire(), InstanceLock::Result::Acquired);
 #if defined(Q_OS_UNIX)
-    // The runtime folder is locked only while a lock is taken: a later start
-    // must not wait for it.
+    // The folder is locked only while a lock is taken: later starts must not wait.
     const int folder = ::open(qgetenv("XDG_RUNTIME_DIR").constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     QVERIFY(folder >= 0);
     const bool folderFree = ::flock(folder, LOCK_EX | LOCK_NB) == 0;
@@ -145,9 +143,7 @@ void TestShell::secondCopyIsToldAndEnds()
     int ends = 0;
     setProcessEndHandler([&ends] { ++ends; });
     MessageRecorder messages;
-
     QCOMPARE(StartUp(), nullptr);
-
     first.reset();
     QCOMPARE(messages.messages.size(), std::size_t{1});
     QCOMPARE(messages.messages.front().text, QStringLiteral("Application is already running"));
