@@ -3,6 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+
+namespace velto {
+void PrintTo(const Reading& r, std::ostream* os)
+{
+    *os << '{' << r.CharacterNumber << ", " << r.HeartNumber << ", " << r.SocialNumber << '}';
+}
+} // namespace velto
 
 using velto::ComputeReading;
 using velto::Reading;
@@ -47,22 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"surrogate_pair", u"A\U0001F600B", {3, 1, 2}}),
     [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.label); });
 
-TEST(ComputeReading, SkipsAdditionsPastTheLimitButFinishesTheLetter)
-{
-    // 3,640 I's make 32,760; the 3,641st would pass 32,767 in both sums.
-    EXPECT_EQ(ComputeReading(std::u16string(3641, u'I')), (Reading{32760, 32760, 0}));
-
-    // When only the Character addition is skipped, the Social one still runs.
-    std::u16string name(3640, u'I');
-    name += u"BB"; // 32,760 + 2 + 2 = 32,764
-    name += u"K";  // Character would reach 32,766: fine
-    name += u"T";  // Character would reach 32,768: skipped; Social still adds 2
-    const Reading r = ComputeReading(name);
-    EXPECT_EQ(r.CharacterNumber, 32766);
-    EXPECT_EQ(r.HeartNumber, 32760);
-    EXPECT_EQ(r.SocialNumber, 8);
-}
-
 TEST(ComputeReading, ReadsTheWholeNameHoweverLong)
 {
     // Pasted text can be longer than any sum: letters far out still count.
@@ -93,16 +85,22 @@ TEST(ComputeReading, SumsAddUpOverWordsAndLetterKinds)
     }
 }
 
+// Past the limit an addition is skipped, for each sum on its own.
 TEST(ComputeReading, EachSumStopsAtTheLimitOnItsOwn)
 {
-    std::u16string name(4095, u'Z'); // 4,095 x 8
-    EXPECT_EQ(ComputeReading(name), (Reading{32760, 0, 32760}));
-    name += u'Z'; // would make 32,768: skipped in both sums
-    EXPECT_EQ(ComputeReading(name), (Reading{32760, 0, 32760}));
-    name += u'G'; // 7: exactly the limit
-    EXPECT_EQ(ComputeReading(name), (Reading{32767, 0, 32767}));
-    name += u'A'; // skipped for Character, still 1 for Heart
-    EXPECT_EQ(ComputeReading(name), (Reading{32767, 1, 32767}));
+    const std::u16string z(4095, u'Z'); // 4,095 x 8 = 32,760 for Character and Social
+    const std::u16string i(3640, u'I'); // 3,640 x 9 = 32,760 for Character and Heart
+    const std::pair<std::u16string, Reading> cases[] = {
+        {z, {32760, 0, 32760}},
+        {z + u"Z", {32760, 0, 32760}},   // would make 32,768: skipped in both sums
+        {z + u"ZG", {32767, 0, 32767}},  // 7: exactly the limit
+        {z + u"ZGA", {32767, 1, 32767}}, // skipped for Character, still 1 for Heart
+        {i + u"I", {32760, 32760, 0}},   // skipped in both sums
+        {i + u"BBK", {32766, 32760, 6}},
+        {i + u"BBKT", {32766, 32760, 8}} // skipped for Character, still 2 for Social
+    };
+    for (const auto& [name, expected] : cases)
+        EXPECT_EQ(ComputeReading(name), expected) << name.size() << " letters, ending " << char(name.back());
 }
 
 // Long names from letter mixes that stall the sums at different points: no
