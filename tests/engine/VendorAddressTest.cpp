@@ -49,7 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
                     EncodingCase{"blanks_and_breaks", u" \t\r\n\u00A0", "%20%09%0D%0A%C2%A0"},
                     EncodingCase{"separators", u"\u2028\u2029", "%E2%80%A8%E2%80%A9"},
                     EncodingCase{"other_scripts", u"\u00e9\u65e5", "%C3%A9%E6%97%A5"},
+                    EncodingCase{"one_byte_to_two", u"\u007F\u0080", "%7F%C2%80"},
+                    EncodingCase{"two_bytes_to_three", u"\u07FF\u0800", "%DF%BF%E0%A0%80"},
+                    EncodingCase{"last_of_three_bytes", u"\uFFFF", "%EF%BF%BF"},
                     EncodingCase{"surrogate_pair", u"\U0001F600", "%F0%9F%98%80"},
+                    EncodingCase{"first_and_last_pair", u"\U00010000\U0010FFFF", "%F0%90%80%80%F4%8F%BF%BF"},
                     EncodingCase{"lone_surrogates", std::u16string_view(u"a\xD800z\xDC00", 4), "a%3Fz%3F"}),
     [](const testing::TestParamInfo<EncodingCase>& info) { return std::string(info.param.label); });
 

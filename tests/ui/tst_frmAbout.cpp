@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "platform/Twips.h"
 #include "product/Product.h"
 #include "shell/Shell.h"
 #include "ui/about/frmAbout.h"
@@ -200,7 +201,7 @@ void TestAboutWindow::linksOpenTheirPage()
 void TestAboutWindow::fixedSizeCentredOnTheScreen()
 {
     const Opening opening = openAbout([&](frmAbout* window) {
-        QCOMPARE(window->size(), QSize(471, 196));
+        QCOMPARE(window->size(), QSize(twips(7065), twips(2940)));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         const Qt::WindowFlags flags = window->windowFlags();
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint

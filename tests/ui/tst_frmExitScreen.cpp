@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "engine/VendorAddress.h"
+#include "platform/Twips.h"
 #include "product/Product.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
@@ -37,6 +39,7 @@ private slots:
     void init();
     void cleanup();
 
+    void loadSetsCaptionIconAppealAndTopmost_data();
     void loadSetsCaptionIconAppealAndTopmost();
     void loadingHiddenShowsNothing();
     void everyAppealTextOccurs();
@@ -113,30 +116,49 @@ void TestExitScreen::fill(const QString& name, const QString& email, const QStri
     s->setBoxText(s->txtFriendEmail, friendEmail);
 }
 
+void TestExitScreen::loadSetsCaptionIconAppealAndTopmost_data()
+{
+    QTest::addColumn<QVariant>("expected"); // of the fact the row is named after
+    const QString title = QLatin1String(product::Title);
+    QTest::newRow("caption") << QVariant(title);
+    QTest::newRow("caption label") << QVariant(title);
+    for (const char* yes : {"window icon", "icon picture", "stays on top", "no minimize or maximize box",
+                            "one of the four appeals", "Close has the focus", "message box below the frame"})
+        QTest::newRow(yes) << QVariant(true);
+    QTest::newRow("designed size") << QVariant(QSize(twips(11115), twips(4725)));
+    QTest::newRow("check box names the host")
+        << QVariant(QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(product::VendorHost)));
+    QTest::newRow("message placeholder") << QVariant(QStringLiteral("Your Message\r\n"));
+    QTest::newRow("labels clipped") << QVariant(QStringList());
+}
+
 void TestExitScreen::loadSetsCaptionIconAppealAndTopmost()
 {
+    QFETCH(QVariant, expected);
     frmExitScreen* s = shown();
-    QCOMPARE(s->windowTitle(), QStringLiteral("Velto Arithmancy v1.15"));
-    QCOMPARE(s->lblExitScreenCaption->text(), QStringLiteral("Velto Arithmancy v1.15"));
-    QVERIFY(!s->windowIcon().isNull());
-    QVERIFY(!s->picExitScreenIcon->pixmap().isNull());
-    QVERIFY(s->windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(!(s->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    const QStringList appeals = {appeal(0), appeal(1), appeal(2), appeal(3)};
-    QVERIFY(appeals.contains(s->Label2->text()));
-    QCOMPARE(s->size(), QSize(741, 315));
-    QVERIFY(s->cmdClose->hasFocus());
-    QCOMPARE(s->Check1->text(), QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(product::VendorHost)));
-    // The message box lies below the frame's edge: present, but out of sight.
-    QVERIFY(s->txtMessage->y() >= s->Frame2->height());
-    QCOMPARE(s->boxText(s->txtMessage), QStringLiteral("Your Message\r\n"));
     // Nothing clipped, the link at the frame's edge included.
+    QStringList clipped;
     for (QLabel* label : s->findChildren<QLabel*>()) {
-        QVERIFY2(velto::test::roomIn(label->parentWidget()).contains(label->geometry()),
-                 qPrintable(label->objectName()));
-        if (label->wordWrap())
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+        if (!velto::test::roomIn(label->parentWidget()).contains(label->geometry())
+            || (label->wordWrap() && label->heightForWidth(label->width()) > label->height()))
+            clipped << label->objectName();
     }
+    const QHash<QString, QVariant> facts = {
+        {"caption", s->windowTitle()},
+        {"caption label", s->lblExitScreenCaption->text()},
+        {"window icon", !s->windowIcon().isNull()},
+        {"icon picture", !s->picExitScreenIcon->pixmap().isNull()},
+        {"stays on top", s->windowFlags().testFlag(Qt::WindowStaysOnTopHint)},
+        {"no minimize or maximize box", !(s->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))},
+        {"one of the four appeals", QStringList{appeal(0), appeal(1), appeal(2), appeal(3)}.contains(s->Label2->text())},
+        {"Close has the focus", s->cmdClose->hasFocus()},
+        // Present, but out of sight.
+        {"message box below the frame", s->txtMessage->y() >= s->Frame2->height()},
+        {"designed size", s->size()},
+        {"check box names the host", s->Check1->text()},
+        {"message placeholder", s->boxText(s->txtMessage)},
+        {"labels clipped", clipped}};
+    QCOMPARE(facts.value(QLatin1String(QTest::currentDataTag())), expected);
 }
 
 void TestExitScreen::loadingHiddenShowsNothing()
@@ -220,6 +242,8 @@ void TestExitScreen::placeholderOnFocus_data()
     QTest::newRow("other letter case stays") << "txtName" << "your name" << "your name" << "your name";
     QTest::newRow("tab is not a space") << "txtName" << "\tYour Name" << "\tYour Name" << "\tYour Name";
     QTest::newRow("spaces only restore") << "txtFriendName" << "   " << "   " << "Friend's Name";
+    QTest::newRow("a tab alone stays") << "txtFriendName" << "\t" << "\t" << "\t";
+    QTest::newRow("CR LF alone stays") << "txtMessage" << "\r\n" << "\r\n" << "\r\n";
     QTest::newRow("text keeps its spaces") << "txtFriendName" << " Bob " << " Bob " << " Bob ";
     QTest::newRow("e-mail placeholder") << "txtEmail" << "Your Email Address" << "" << "Your Email Address";
     QTest::newRow("friend e-mail placeholder")
@@ -355,6 +379,8 @@ void TestExitScreen::submissionChecksInOrder_data()
                                 << "Please Enter Proper Email Address";
     QTest::newRow("friend without a dot") << QStringList{"Ann", "ann@example.org", "Hi", "Bob", "bob@localhost"}
                                           << "Please Enter Proper Email Address";
+    QTest::newRow("tabs and breaks are no spaces")
+        << QStringList{"\tAnn ", "a@b.c", " Hi\r\n", "\tBob\t", "d@e.f"} << "";
     QTest::newRow("dot before at passes") << QStringList{"Ann", "a.b@c", "Hi", "Bob", "d.e@f"} << "";
     QTest::newRow("name placeholder") << QStringList{"Your Name", "a@b.c", msg, "Bob", "d@e.f"}
                                       << "Please Enter Your Name";
@@ -380,8 +406,12 @@ void TestExitScreen::submissionChecksInOrder()
 
     // The fields are captured, trimmed, before any check.
     const TellAFriendRequest& request = loadedExitScreen()->request();
-    QCOMPARE(request.SenderName, trimSpaces(fields[0]));
-    QCOMPARE(request.FriendEmail, trimSpaces(fields[4]));
+    QStringList trimmed;
+    for (const QString& field : fields)
+        trimmed << trimSpaces(field);
+    QCOMPARE((QStringList{request.SenderName, request.SenderEmail, request.MessageText, request.FriendName,
+                          request.FriendEmail}),
+             trimmed);
     if (message.isEmpty()) {
         QVERIFY(messages.messages.empty());
         QCOMPARE(recorder.addresses.size(), 1);
@@ -417,27 +447,49 @@ void TestExitScreen::requestAddressForPlainValues()
 
 void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
 {
-    // The name and the message are pasted into their boxes; with `enter`,
-    // Enter and "x" are typed after the message, which the box holds as CR LF.
+    // The name and the message are pasted into their boxes, then `typed` is
+    // typed into the message box, which holds Enter as CR LF.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("enter");
+    QTest::addColumn<QTestEventList>("typed");
+    QTest::addColumn<QString>("sentMessage");
     QTest::addColumn<QString>("friendEmail");
     QTest::addColumn<QString>("refusal"); // empty: the request is sent
     const QString sent;
-    QTest::newRow("ampersand and equals") << "Tom & Jerry" << "a=b&taf5=evil" << false << "x@y.z" << sent;
-    QTest::newRow("number sign") << "#1 fan" << "see #2" << false << "fan#club@y.z" << sent;
-    QTest::newRow("plus and percent") << "A+B" << "100% sure" << false << "ann+news@example.org" << sent;
-    QTest::newRow("line breaks") << "Ann" << "Your Message\r\nline two" << true << "x@y.z" << sent;
-    QTest::newRow("letters of other scripts") << "Zo\u00eb \u0141\u00f3d\u017a" << "\u65e5\u672c" << false
-                                              << "x@y.z" << sent;
-    QTest::newRow("no-break spaces, even last") << "Ann\u00A0Lee\u00A0" << "a\u00A0b\u2028c\u2029d\u00A0" << false
-                                                << "x@y.z" << sent;
-    QTest::newRow("lone CR and LF") << "a\rb\nc" << "a\rb\nc\r" << true << "x@y.z" << sent;
-    QTest::newRow("100,000 characters of name") << QString(100000, u'n') << "hi" << false << "x@y.z" << sent;
-    QTest::newRow("100,000 characters of message") << "Ann" << QString(100000, u'm') << true << "x@y.z" << sent;
-    // Encoded, this passes what the browser's launcher can be handed.
-    QTest::newRow("too long to hand over") << "Ann" << QString(30000, u'\u00e9') << false << "x@y.z"
+    const auto keys = [](std::initializer_list<Qt::Key> keys) {
+        QTestEventList events;
+        for (const Qt::Key key : keys)
+            events.addKeyClick(key);
+        return events;
+    };
+    const QTestEventList none, enterX = keys({Qt::Key_Return, Qt::Key_X});
+    QTest::newRow("ampersand and equals") << "Tom & Jerry" << "a=b&taf5=evil" << none << "a=b&taf5=evil" << "x@y.z" << sent;
+    QTest::newRow("number sign") << "#1 fan" << "see #2" << none << "see #2" << "fan#club@y.z" << sent;
+    QTest::newRow("plus and percent") << "A+B" << "100% sure" << none << "100% sure" << "ann+news@example.org" << sent;
+    QTest::newRow("line breaks") << "Ann" << "Your Message\r\nline two" << enterX << "Your Message\r\nline two\r\nx"
+                                 << "x@y.z" << sent;
+    QTest::newRow("letters of other scripts") << "Zo\u00eb \u0141\u00f3d\u017a" << "\u65e5\u672c" << none
+                                              << "\u65e5\u672c" << "x@y.z" << sent;
+    QTest::newRow("no-break spaces, even last") << "Ann\u00A0Lee\u00A0" << "a\u00A0b\u2028c\u2029d\u00A0" << none
+                                                << "a\u00A0b\u2028c\u2029d\u00A0" << "x@y.z" << sent;
+    QTest::newRow("lone CR and LF") << "a\rb\nc" << "a\rb\nc\r" << enterX << "a\rb\nc\r\r\nx" << "x@y.z" << sent;
+    // Joining two lines keeps the kind of the break that stays.
+    QTest::newRow("Backspace joins at LF, CR stays")
+        << "Ann" << "a\rb\nc" << keys({Qt::Key_Left, Qt::Key_Backspace}) << "a\rbc" << "x@y.z" << sent;
+    QTest::newRow("Delete joins at CR, LF stays")
+        << "Ann" << "a\nb\rc" << keys({Qt::Key_Left, Qt::Key_Left, Qt::Key_Delete}) << "a\nbc" << "x@y.z" << sent;
+    QTest::newRow("100,000 characters of name") << QString(100000, u'n') << "hi" << none << "hi" << "x@y.z" << sent;
+    QTest::newRow("100,000 characters of message")
+        << "Ann" << QString(100000, u'm') << enterX << QString(100000, u'm') + "\r\nx" << "x@y.z" << sent;
+    // The browser's launcher takes an argument of at most 131,071 bytes.
+    const auto lastByteAt = [](qsizetype size) {
+        return QString(size - qsizetype(TellAFriendAddress({u"", u"me@example.org", u"hi", u"Bob", u"x@y.z"}).size()), u'n');
+    };
+    QTest::newRow("exactly as long as the launcher takes")
+        << lastByteAt(131071) << "hi" << none << "hi" << "x@y.z" << sent;
+    QTest::newRow("a byte too long to hand over") << lastByteAt(131072) << "hi" << none << "hi" << "x@y.z"
+                                                  << "This Request Is Too Long To Open In Your Browser";
+    QTest::newRow("too long to hand over") << "Ann" << QString(30000, u'\u00e9') << none << "" << "x@y.z"
                                            << "This Request Is Too Long To Open In Your Browser";
 }
 
@@ -445,7 +497,8 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped()
 {
     QFETCH(QString, name);
     QFETCH(QString, message);
-    QFETCH(bool, enter);
+    QFETCH(QTestEventList, typed);
+    QFETCH(QString, sentMessage);
     QFETCH(QString, friendEmail);
     QFETCH(QString, refusal);
     frmExitScreen* s = shown();
@@ -454,11 +507,7 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped()
     s->txtName->paste();
     QGuiApplication::clipboard()->setText(message);
     s->txtMessage->paste();
-    if (enter) {
-        QTest::keyClick(s->txtMessage, Qt::Key_Return);
-        QTest::keyClicks(s->txtMessage, QStringLiteral("x"));
-        message += "\r\nx";
-    }
+    typed.simulate(s->txtMessage);
     AddressRecorder recorder;
     MessageRecorder messages;
     s->cmdSubmit_Click();
@@ -481,7 +530,7 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped()
     QCOMPARE(query.queryItemValue("page", QUrl::FullyDecoded), QStringLiteral("tarn-refer-a-friend"));
     QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), name);
     QCOMPARE(query.queryItemValue("taf2", QUrl::FullyDecoded), QStringLiteral("me@example.org"));
-    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), message);
+    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), sentMessage);
     QCOMPARE(query.queryItemValue("taf4", QUrl::FullyDecoded), QStringLiteral("Bob"));
     QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), friendEmail);
     QCOMPARE(query.queryItemValue("taf6", QUrl::FullyDecoded),

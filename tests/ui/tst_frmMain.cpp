@@ -2,6 +2,8 @@
 
 #include "engine/Reading.h"
 #include "platform/FileDialog.h"
+#include "platform/Twips.h"
+#include "product/Product.h"
 #include "ui/common/DesignFrame.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ResultBox.h"
@@ -120,6 +122,9 @@ void TestMainWindow::inputPageInFrontAfterLoad()
 
 void TestMainWindow::typedLettersBecomeCapitals()
 {
+    typeName(QStringLiteral("`abcdefghijklmnopqrstuvwxyz{")); // and the characters either side
+    QCOMPARE(m_window->txtName->text(), QStringLiteral("`ABCDEFGHIJKLMNOPQRSTUVWXYZ{"));
+    m_window->txtName->clear();
     typeName(QStringLiteral("john smith-O'neil 42 "));
     QTest::sendKeyEvent(QTest::Click, m_window->txtName, Qt::Key_Eacute, QStringLiteral("\u00e9"), {});
     QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH-O'NEIL 42 \u00e9"));
@@ -298,21 +303,22 @@ void TestMainWindow::accentedLetterReachesTheScreen()
 
 void TestMainWindow::resultBoxEventsEmptyTheClipboard_data()
 {
+    QTest::addColumn<int>("box");
     QTest::addColumn<QString>("event");
-    QTest::newRow("change") << "change";
-    QTest::newRow("click") << "click";
-    QTest::newRow("mouse down") << "down";
-    QTest::newRow("mouse move") << "move";
-    QTest::newRow("mouse up") << "up";
+    for (int box = 0; box < 3; ++box) {
+        for (const char* event : {"change", "click", "down", "move", "up"})
+            QTest::addRow("%s in txtResult(%d)", event, box) << box << QString::fromLatin1(event);
+    }
 }
 
 void TestMainWindow::resultBoxEventsEmptyTheClipboard()
 {
+    QFETCH(int, box);
     QFETCH(QString, event);
     typeName(QStringLiteral("john smith"));
     m_window->cmdNext_Click();
-    ResultBox* box = m_window->txtResult[1];
-    QWidget* viewport = box->viewport();
+    ResultBox* result = m_window->txtResult[static_cast<std::size_t>(box)];
+    QWidget* viewport = result->viewport();
     const QPoint inside = viewport->rect().center();
 
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -322,8 +328,8 @@ void TestMainWindow::resultBoxEventsEmptyTheClipboard()
     QCOMPARE(clipboard->text(QClipboard::Clipboard), QStringLiteral("copied"));
 
     if (event == "change") {
-        m_window->txtName->setText(QStringLiteral("rhythm"));
-        m_window->cmdNext_Click();
+        // Only this box's text: a new name changes them all.
+        result->setPlainText(result->toPlainText() + QStringLiteral(" "));
     } else if (event == "click") {
         QTest::mouseClick(viewport, Qt::LeftButton, {}, inside);
     } else if (event == "down") {
@@ -475,15 +481,15 @@ void TestMainWindow::hiddenControlsLieBelowTheClientArea()
         QVERIFY2(hidden->geometry().top() >= client->height(), qPrintable(hidden->objectName()));
     }
     // A fixed window with a close box only, titled and with the icon.
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Velto Arithmancy v1.15"));
+    QCOMPARE(m_window->windowTitle(), QLatin1String(product::Title));
     QVERIFY(!m_window->windowIcon().isNull());
     const Qt::WindowFlags flags = m_window->windowFlags();
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     // The client area keeps its designed size below the menu bar.
-    QCOMPARE(client->size(), QSize(603, 425));
-    QVERIFY(m_window->height() >= 425 + m_window->menuBar()->height());
+    QCOMPARE(client->size(), QSize(twips(9045), twips(6375)));
+    QVERIFY(m_window->height() >= client->height() + m_window->menuBar()->height());
 }
 
 void TestMainWindow::preparedLaterOnceShown()

@@ -171,25 +171,34 @@ void TestImport::lineValues_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("date");
-    const QStringList untouched = {"January", "1", "1900"};
-    QTest::newRow("lower-case month") << savedReading("march", "7", "1972") << QStringList{"March", "7", "1972"};
+    QTest::addColumn<QStringList>("before"); // the entries chosen before the import
+    const QStringList untouched = {"January", "1", "1900"}, others = {"June", "15", "1980"};
+    QTest::newRow("lower-case month") << savedReading("march", "7", "1972") << QStringList{"March", "7", "1972"} << untouched;
     QTest::newRow("upper-case month") << savedReading("DECEMBER", "31", "2050")
-                                      << QStringList{"December", "31", "2050"};
-    QTest::newRow("CR line ends") << savedReading("May", "2", "2000", "\r") << QStringList{"May", "2", "2000"};
+                                      << QStringList{"December", "31", "2050"} << untouched;
+    QTest::newRow("CR line ends") << savedReading("May", "2", "2000", "\r") << QStringList{"May", "2", "2000"} << untouched;
     QTest::newRow("no month, year before the list")
-        << savedReading("Marchy", "7", "1899") << QStringList{"January", "7", "1900"};
+        << savedReading("Marchy", "7", "1899") << QStringList{"January", "7", "1900"} << untouched;
     QTest::newRow("day with a leading zero") << savedReading("June", "07", "1980")
-                                             << QStringList{"June", "1", "1980"};
-    QTest::newRow("three lines only") << QByteArray("a\r\nb\r\nc\r\n") << untouched;
-    QTest::newRow("LF line ends: one line") << savedReading("March", "7", "1972", "\n") << untouched;
-    QTest::newRow("empty file") << QByteArray() << untouched;
-    QTest::newRow("bytes below the offset") << QByteArray("\r\n\r\n\r\n\x01\x02\r\n\x18\r\n\x10\r\n") << untouched;
+                                             << QStringList{"June", "1", "1980"} << untouched;
+    QTest::newRow("three lines only") << QByteArray("a\r\nb\r\nc\r\n") << untouched << untouched;
+    QTest::newRow("LF line ends: one line") << savedReading("March", "7", "1972", "\n") << untouched << untouched;
+    QTest::newRow("empty file") << QByteArray() << untouched << untouched;
+    QTest::newRow("bytes below the offset") << QByteArray("\r\n\r\n\r\n\x01\x02\r\n\x18\r\n\x10\r\n") << untouched << untouched;
+    // From other entries than the first.
+    QTest::newRow("first entries over others") << savedReading("january", "1", "1900") << untouched << others;
+    QTest::newRow("others kept where no entry fits") << savedReading("Marchy", "0", "1899") << others << others;
 }
 
 void TestImport::lineValues()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, date);
+    QFETCH(QStringList, before);
+    m_window->cboMonth->setCurrentText(before[0]);
+    m_window->cboDate->setCurrentText(before[1]);
+    m_window->cboYear->setCurrentText(before[2]);
+    QCOMPARE(dateShown(), before);
     MessageRecorder messages;
     importFile(write("case.num", bytes));
     QVERIFY(messages.messages.empty());

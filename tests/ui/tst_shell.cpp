@@ -1,8 +1,10 @@
 #include "TestSupport.h"
 
+#include "platform/InstanceLock.h"
 #include "platform/Process.h"
 #include "platform/Resources.h"
 #include "platform/Settings.h"
+#include "platform/Termination.h"
 #include "product/Product.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
@@ -24,11 +26,14 @@
 #include <QUrl>
 
 #if defined(Q_OS_UNIX)
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
 #include <cmath>
+#include <csignal>
 #include <memory>
 
 using namespace velto;
@@ -65,6 +70,8 @@ private slots:
     void commandsOpenTheirPages();
     void unavailableCommandOpensNothing();
     void exitUnloadsTheMainWindow();
+    void secondCopyIsToldAndEnds();
+    void terminationRequestIsTakenUpAtOnce();
 
     void reminderByDaysBetween_data();
     void reminderByDaysBetween();
@@ -121,6 +128,46 @@ void TestShell::cleanup()
     m_window.reset();
     setProcessEndHandler({});
     resetShutdown();
+}
+
+void TestShell::secondCopyIsToldAndEnds()
+{
+    auto first = std::make_unique<InstanceLock>();
+    QCOMPARE(first->acquire(), InstanceLock::Result::Acquired);
+#if defined(Q_OS_UNIX)
+    // The folder is locked only while a lock is taken: later starts must not wait.
+    const int folder = ::open(qgetenv("XDG_RUNTIME_DIR").constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(folder >= 0);
+    const bool folderFree = ::flock(folder, LOCK_EX | LOCK_NB) == 0;
+    ::close(folder);
+    QVERIFY(folderFree);
+#endif
+    int ends = 0;
+    setProcessEndHandler([&ends] { ++ends; });
+    MessageRecorder messages;
+    QCOMPARE(StartUp(), nullptr);
+    first.reset();
+    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(messages.messages.front().text, QStringLiteral("Application is already running"));
+    QCOMPARE(messages.messages.front().icon, QMessageBox::Information);
+    QCOMPARE(messages.messages.front().parent, nullptr);
+    QCOMPARE(ends, 1);
+}
+
+void TestShell::terminationRequestIsTakenUpAtOnce()
+{
+#if defined(Q_OS_UNIX)
+    static int requests = 0;
+    onTerminationRequest([] { ++requests; });
+    QVERIFY(::raise(SIGTERM) == 0);
+    // Should the request not be taken up, the fallback would end this test
+    // process with status 0 after 2 s: disarm it before failing. (QTRY waits
+    // twice its timeout again before it reports, past the fallback.)
+    const bool taken = QTest::qWaitFor([] { return requests > 0; }, 1000);
+    ::alarm(0);
+    QVERIFY2(taken, "the termination handler did not run within 1 s");
+    QCOMPARE(requests, 1);
+#endif
 }
 
 void TestShell::commandsOpenTheirPages_data()
