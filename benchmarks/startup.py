@@ -13,7 +13,11 @@ frame drawn into that window (DamageNotify), when the user sees it filled.
 Memory: the peak resident set, read from wait4 after the process has been up
 for a moment and is asked to terminate.
 
-Usage: benchmarks/startup.py [build folder, default build/dev] [rounds, default 15]
+Further programs given as name=path (the program built without one of its
+start-up measures, say) are measured in the same rounds and compared with
+the program.
+
+Usage: benchmarks/startup.py [build folder, default build/dev] [rounds, default 15] [name=path ...]
 """
 import os
 import select
@@ -112,14 +116,17 @@ def main():
                        XDG_RUNTIME_DIR=home + "/runtime", DBUS_SESSION_BUS_ADDRESS="disabled:")
             os.makedirs(home + "/runtime", mode=0o700)
             commands = {"program": program, "label": label, "bare": bare}
+            for extra in sys.argv[3:]:
+                key, path = extra.split("=", 1)
+                commands[key] = [path]
             results = {k: [] for k in commands}
             for command in commands.values():  # warm the caches for all
                 measure(command, disp, env)
             order = list(commands)
             for r in range(rounds):
                 # A start runs faster or slower after some starts than after
-                # others: each comes first, second and third in turn.
-                for k in order[r % 3:] + order[: r % 3]:
+                # others: each comes first, second, third and so on in turn.
+                for k in order[r % len(order):] + order[: r % len(order)]:
                     results[k].append(measure(commands[k], disp, env))
     finally:
         xvfb.terminate()
@@ -135,6 +142,9 @@ def main():
     # The targets: the program's first frame and peak memory against the
     # one-label window, the floor of any window that draws text.
     print(f"{'target':14}{'':14}{'<= 1.25':>16}{'<= 1.10':>16}")
+    for k in list(commands)[3:]:
+        ratios = [med[k][i] / med["program"][i] for i in range(3)]
+        print(f"{k + '/program':14}{ratios[0]:14.3f}{ratios[1]:16.3f}{ratios[2]:16.3f}")
     print(f"load average {os.getloadavg()[0]:.2f}, {rounds} rounds")
 
 
