@@ -15,12 +15,6 @@ trap 'rm -rf "$tmp"' EXIT
 for size in 16 24 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" "$dir/app-icon.svg" -o "$dir/app-icon-$size.png"
 done
-# The sizes a window takes as its icon, also as bare RGBA rows (8 bits each,
-# not premultiplied): the program hands them to the window system at start-up
-# without decoding a PNG.
-for size in 16 24 32 48 64; do
-    convert "$dir/app-icon-$size.png" -depth 8 RGBA:"$dir/app-icon-$size.rgba"
-done
 
 convert xc:'#000000' xc:'#FFFFFF' +append "$tmp/link-hand-mono.png"
 vga=(000000 800000 008000 808000 000080 800080 008080 C0C0C0 808080 FF0000 00FF00 FFFF00 0000FF FF00FF 00FFFF FFFFFF)

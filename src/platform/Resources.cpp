@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
-#include <QResource>
 #include <QWidget>
 
 namespace velto {
@@ -53,19 +52,10 @@ private:
 QIcon readApplicationIcon()
 {
     // Window icons are small; every size given here is sent to the window
-    // system when a window takes the icon. 64 covers 32 at 2x. The pixels are
-    // those of app-icon-N.png, stored unpacked by scripts/render-images.sh,
-    // so that the first frame does not wait for PNG decoding.
+    // system when a window takes the icon. 64 covers 32 at 2x.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64}) {
-        const QResource pixels(QStringLiteral(":/images/app-icon-%1.rgba").arg(size));
-        const QByteArray data = pixels.uncompressedData();
-        if (data.size() != qsizetype(size) * size * 4)
-            continue;
-        const QImage image(reinterpret_cast<const uchar*>(data.constData()), size, size, size * 4,
-                           QImage::Format_RGBA8888);
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
+    for (const int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(readPng(QStringLiteral(":/images/app-icon-%1.png").arg(size)));
     return icon;
 }
 

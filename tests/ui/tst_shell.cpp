@@ -80,8 +80,6 @@ private slots:
     void unreadableDateIsLeftAlone();
     void failedWriteOpensNoPage();
     void homeComesFromTheUserDatabase();
-    void iconPixelsMatchTheirImages_data();
-    void iconPixelsMatchTheirImages();
 
     void coBrandFollowsTheNumberDrawn();
 
@@ -357,26 +355,6 @@ void TestShell::homeComesFromTheUserDatabase()
     QVERIFY(user);
     QCOMPARE(home, QByteArray(user->pw_dir));
 #endif
-}
-
-void TestShell::iconPixelsMatchTheirImages_data()
-{
-    QTest::addColumn<int>("size");
-    for (const int size : {16, 24, 32, 48, 64})
-        QTest::newRow(qPrintable(QStringLiteral("%1 px").arg(size))) << size;
-}
-
-void TestShell::iconPixelsMatchTheirImages()
-{
-    // The window icon is read from raw pixels stored beside each PNG; should
-    // the two fall out of step, the icon would change or go missing unseen.
-    QFETCH(int, size);
-    const QString base = QStringLiteral(VELTO_IMAGE_DIR "/app-icon-%1").arg(size);
-    const QImage drawn = QImage(base + ".png").convertToFormat(QImage::Format_RGBA8888);
-    QCOMPARE(drawn.size(), QSize(size, size));
-    QFile raw(base + ".rgba");
-    QVERIFY(raw.open(QIODevice::ReadOnly));
-    QCOMPARE(raw.readAll(), QByteArray(reinterpret_cast<const char*>(drawn.constBits()), drawn.sizeInBytes()));
 }
 
 void TestShell::coBrandFollowsTheNumberDrawn()
