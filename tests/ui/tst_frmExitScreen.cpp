@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "platform/WebPages.h"
 #include "product/Product.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
@@ -434,11 +435,16 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
     QTest::newRow("no-break spaces, even last") << "Ann\u00A0Lee\u00A0" << "a\u00A0b\u2028c\u2029d\u00A0" << false
                                                 << "x@y.z" << sent;
     QTest::newRow("lone CR and LF") << "a\rb\nc" << "a\rb\nc\r" << true << "x@y.z" << sent;
-    QTest::newRow("100,000 characters of name") << QString(100000, u'n') << "hi" << false << "x@y.z" << sent;
-    QTest::newRow("100,000 characters of message") << "Ann" << QString(100000, u'm') << true << "x@y.z" << sent;
     // Encoded, this passes what the browser's launcher can be handed.
-    QTest::newRow("too long to hand over") << "Ann" << QString(30000, u'\u00e9') << false << "x@y.z"
-                                           << "This Request Is Too Long To Open In Your Browser";
+    const QString tooLong = QStringLiteral("This Request Is Too Long To Open In Your Browser");
+    // Sent where the launcher takes that much (Unix), refused where not; the
+    // rest of the address takes well under 1,000 bytes.
+    const QString sentIfItFits = webpages::maxAddressBytes() >= 101000 ? sent : tooLong;
+    QTest::newRow("100,000 characters of name") << QString(100000, u'n') << "hi" << false << "x@y.z"
+                                                << sentIfItFits;
+    QTest::newRow("100,000 characters of message") << "Ann" << QString(100000, u'm') << true << "x@y.z"
+                                                   << sentIfItFits;
+    QTest::newRow("too long to hand over") << "Ann" << QString(30000, u'\u00e9') << false << "x@y.z" << tooLong;
 }
 
 void TestExitScreen::requestValuesArriveExactlyAsTyped()
