@@ -405,7 +405,8 @@ void TestShell::unreadableDateIsLeftAlone_data()
     QTest::newRow("impossible date") << QByteArray("2026-02-30");
     QTest::newRow("short date text") << QByteArray("12/7/26");
     QTest::newRow("long junk") << QByteArray(100000, '7');
-    // The store reads this as a list of two texts.
+    QTest::newRow("date with text after it") << QByteArray("2001-01-01 or so");
+    // The INI store reads this as a list of two texts, the registry as one.
     QTest::newRow("list of dates") << QByteArray("2001-01-01, 2002-02-02");
     QTest::newRow("stored other type") << QByteArray("@Rect(1 2 3 4)");
 }
@@ -470,7 +471,13 @@ void TestShell::terminationRequestReachesTheHandler()
         if (!::AllocConsole() && ::GetLastError() != ERROR_ACCESS_DENIED)
             QSKIP("no console could be made for the test");
         ::SetConsoleCtrlHandler(nullptr, FALSE);
-        QVERIFY(::GenerateConsoleCtrlEvent(static_cast<DWORD>(request), 0));
+        const bool generated = ::GenerateConsoleCtrlEvent(static_cast<DWORD>(request), 0);
+        // Wine 8 generates Ctrl+C for the console's own processes (group 0)
+        // but refuses Ctrl+Break for them: GenerateConsoleCtrlEvent fails.
+        const bool underWine = ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+        if (!generated && request == CTRL_BREAK_EVENT && underWine)
+            QSKIP("Wine generates no Ctrl+Break for the console's own processes");
+        QVERIFY(generated);
     }
 #else
     QCOMPARE(::raise(request), 0);
