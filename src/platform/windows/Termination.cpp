@@ -70,7 +70,9 @@ public:
         if (eventType != "windows_generic_MSG" || msg->message != WM_ENDSESSION || !msg->wParam)
             return false;
         takeUp();
-        *result = 0;
+        // The event loop hands thread messages over without a result.
+        if (result)
+            *result = 0;
         return true;
     }
 };
