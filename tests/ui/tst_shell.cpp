@@ -124,14 +124,15 @@ namespace {
 
 std::wstring settingsKey()
 {
-    return L"Software\\" + applicationName().toStdWString() + L"\\" + applicationName().toStdWString();
+    return L"Software\\" + QString::fromLatin1(product::Vendor).toStdWString() + L"\\"
+        + applicationName().toStdWString();
 }
 
 } // namespace
 
 void TestShell::clearStore()
 {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\" + applicationName().toStdWString()).c_str());
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, settingsKey().c_str());
 }
 
 void TestShell::writeStoredDuration(const QByteArray& stored)

@@ -8,6 +8,8 @@ wine_run=$1
 build=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# shellcheck source=/dev/null
+. "$build/product.env"
 fail() {
     echo "installer: $*" >&2
     cat "$scratch/out" >&2
@@ -17,10 +19,10 @@ fail() {
 (cd "$build" && cpack -G NSIS -B "$scratch/package" >"$scratch/cpack.log") || { cat "$scratch/cpack.log" >&2; exit 1; }
 installer=$(ls "$scratch"/package/*.exe)
 windows_path() { echo "Z:${1//\//\\}"; }
-folder='C:\Program Files\Velto Arithmancy'
+folder="C:\\Program Files\\$product_name"
 programs='C:\ProgramData\Microsoft\Windows\Start Menu\Programs'
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velto Arithmancy'
-settings_key='HKCU\Software\velto-arithmancy\velto-arithmancy\Settings'
+uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_name"
+settings_key="HKCU\\Software\\$product_vendor\\$product_executable\\Settings"
 # The uninstaller runs in place (_?=), so that the script can wait for it:
 # that way it leaves only itself behind.
 cat >"$scratch/steps.bat" <<BAT
@@ -42,16 +44,16 @@ QT_QPA_PLATFORM=offscreen "$wine_run" cmd /c "$(windows_path "$scratch/steps.bat
 installed=$(sed -n '/^== installed/,/^== uninstalled/p' "$scratch/out")
 uninstalled=$(sed -n '/^== uninstalled/,$p' "$scratch/out")
 
-for file in velto-arithmancy.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'platforms\qwindows.dll' \
+for file in "$product_executable.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'platforms\qwindows.dll' \
     'styles\qwindowsvistastyle.dll' libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll Uninstall.exe; do
     grep -qxF "$folder\\$file" <<<"$installed" || fail "not installed: $file"
 done
 [ "$(grep -c '^C:\\Program Files' <<<"$installed")" -eq 10 ] || fail "more installed than the program loads"
-grep -qxF "$programs\\Velto Arithmancy\\Velto Arithmancy.lnk" <<<"$installed" || fail "no Start menu entry"
+grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$installed" || fail "no Start menu entry"
 grep -q 'UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in Apps & Features"
 
 [ "$(grep -c '^C:\\Program Files' <<<"$uninstalled")" -eq 1 ] || fail "files left after uninstalling"
-grep -q 'Velto Arithmancy' <<<"$(grep '^C:\\ProgramData' <<<"$uninstalled")" && fail "Start menu entry left"
+grep -qF "$product_name" <<<"$(grep '^C:\\ProgramData' <<<"$uninstalled")" && fail "Start menu entry left"
 grep -q 'UninstallString' <<<"$uninstalled" && fail "Apps & Features entry left"
 grep -q 'Duration.*REG_SZ.*2026-01-01' <<<"$uninstalled" || fail "the user's settings went with the program"
 echo "installer: installed 9 files and a Start menu entry, uninstalled them, kept the settings"
