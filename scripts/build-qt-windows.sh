@@ -34,6 +34,8 @@ packages=(
     dpkg-dev cmake ninja-build googletest
     # running the Windows programs: Wine, its fonts, and a private display
     wine64 fonts-wine fonts-dejavu-core xvfb xauth
+    # the installer
+    nsis
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,13 +3,6 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-#include <fontconfig/fontconfig.h>
-
-#include <thread>
-#define VELTO_FONTCONFIG 1
-#endif
-
 #include <array>
 
 namespace velto {
@@ -33,38 +26,11 @@ QString designedFamily(Face face)
 std::array<QString, Faces.size()> resolvedFamilies{designedFamily(Face::Verdana),
                                                    designedFamily(Face::MsSansSerif)};
 
-#if defined(VELTO_FONTCONFIG)
-// Joined before the fonts are first asked for, or at exit.
-struct ConfigurationLoader {
-    std::thread thread;
-    void wait()
-    {
-        if (thread.joinable())
-            thread.join();
-    }
-    ~ConfigurationLoader() { wait(); }
-};
-
-ConfigurationLoader configurationLoader;
-#endif
-
 } // namespace
-
-void preloadFontConfiguration()
-{
-#if defined(VELTO_FONTCONFIG)
-    // Reading fontconfig's configuration and caches is the largest single
-    // step of start-up and needs nothing from Qt; Qt later finds it done.
-    if (!configurationLoader.thread.joinable())
-        configurationLoader.thread = std::thread([] { FcInit(); });
-#endif
-}
 
 void resolveDesignFonts()
 {
-#if defined(VELTO_FONTCONFIG)
-    configurationLoader.wait();
-#endif
+    fonts::waitForConfiguration();
     // A font asked for by a missing family sends Qt through fontconfig's
     // fallback search for every new size and weight, a few milliseconds at
     // start-up; naming the installed stand-in directly skips that search.

@@ -7,7 +7,7 @@ namespace velto {
 enum class Face { Verdana, MsSansSerif };
 
 // Starts reading the font configuration on a thread of its own, while Qt
-// connects to the display. Call at most once, before the application object
+// connects to the display, where that is slow (fontconfig). Call at most once, before the application object
 // exists; resolveDesignFonts() waits for it.
 void preloadFontConfiguration();
 
@@ -27,5 +27,13 @@ inline QFont verdana(double pointSize, bool bold = false, bool underline = false
 {
     return designFont(Face::Verdana, pointSize, bold, underline);
 }
+
+namespace fonts {
+
+// Each system's half: waits until what preloadFontConfiguration() started
+// is done.
+void waitForConfiguration();
+
+} // namespace fonts
 
 } // namespace velto

@@ -4,8 +4,10 @@
 
 namespace velto {
 
-// Catches SIGTERM, SIGINT and SIGHUP from the start of the process. Call
-// first thing in main, before the application object exists.
+// Catches requests to terminate from the start of the process: TERM, INT and
+// HUP on Unix; on Windows the console's Ctrl+C, Ctrl+Break and close, and the
+// end of the session. Call first thing in main, before the application
+// object exists.
 void catchTerminationSignals();
 
 // Runs `handler` on the user-interface thread when the process is asked to

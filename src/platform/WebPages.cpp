@@ -6,22 +6,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include <limits>
-
 namespace velto {
-
-namespace {
-
-// The desktop opens an address by starting a launcher (xdg-open) with the
-// address as its argument, and the kernel refuses any one argument longer
-// than this; the launch then fails with only a line on stderr.
-#if defined(Q_OS_LINUX)
-constexpr qsizetype MaxLaunchArgumentBytes = 128 * 1024 - 1;
-#else
-constexpr qsizetype MaxLaunchArgumentBytes = std::numeric_limits<qsizetype>::max();
-#endif
-
-} // namespace
 
 void OpenAddress(const QString& address, QWidget* asking)
 {
@@ -30,7 +15,7 @@ void OpenAddress(const QString& address, QWidget* asking)
     QUrl url(address, QUrl::StrictMode);
     if (!url.isValid())
         url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
-    if (url.toEncoded().size() > MaxLaunchArgumentBytes) {
+    if (url.toEncoded().size() > webpages::maxAddressBytes()) {
         qCInfo(lcPlatform) << "address of" << url.toEncoded().size() << "bytes refused: too long to hand over";
         showMessage({asking, QStringLiteral("This Request Is Too Long To Open In Your Browser"),
                      QMessageBox::Critical});

@@ -13,4 +13,12 @@ namespace velto {
 // message over `asking`.
 void OpenAddress(const QString& address, QWidget* asking = nullptr);
 
+namespace webpages {
+
+// Each system's half: the longest address, in encoded bytes, that the
+// desktop's launcher takes whole.
+qsizetype maxAddressBytes();
+
+} // namespace webpages
+
 } // namespace velto

@@ -83,7 +83,9 @@ void UpdateReminder()
         writeSetting(SettingsSection, DurationSetting, todayText());
         return;
     }
-    const QDate last = QDate::fromString(*stored, Qt::ISODate);
+    // Exactly as written: Qt's ISO parse would take the date at the start of
+    // "2001-01-01, 2002-02-02" and let the reminder overwrite the rest.
+    const QDate last = QDate::fromString(*stored, QStringLiteral("yyyy-MM-dd"));
     if (!last.isValid()) {
         qCInfo(lcShell) << "Duration is no date, left as it is:" << stored->left(40);
         return; // no message

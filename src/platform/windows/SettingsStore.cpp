@@ -1,16 +1,18 @@
 #include "platform/Settings.h"
 
+#include "product/Product.h"
+
 #include <QSettings>
 
 namespace velto {
 
 namespace {
 
-// The registry, under HKEY_CURRENT_USER\Software\<program>\<program>.
+// The registry, under HKEY_CURRENT_USER\Software\<vendor>\<program>.
 QSettings userSettings()
 {
-    const QString name = applicationName();
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(product::Vendor),
+                     applicationName());
 }
 
 } // namespace

@@ -3,16 +3,13 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
-#if defined(Q_OS_UNIX)
 #include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
-#endif
 
 namespace velto {
 
-#if defined(Q_OS_UNIX)
 namespace {
 
 // How long the user-interface thread has to take up a request before the
@@ -70,14 +67,5 @@ void onTerminationRequest(std::function<void()> handler)
         handler();
     });
 }
-#else
-void catchTerminationSignals()
-{
-}
-
-void onTerminationRequest(std::function<void()>)
-{
-}
-#endif
 
 } // namespace velto

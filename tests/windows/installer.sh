@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The Windows installer, silent, in one Wine prefix: everything the program
+# loads lands in Program Files with a Start menu entry and an entry in Apps &
+# Features; the uninstaller takes all of it away and leaves the settings.
+# Usage: installer.sh <wine-run.sh> <build folder>
+set -euo pipefail
+wine_run=$1
+build=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# shellcheck source=/dev/null
+. "$build/product.env"
+fail() {
+    echo "installer: $*" >&2
+    cat "$scratch/out" >&2
+    exit 1
+}
+
+(cd "$build" && cpack -G NSIS -B "$scratch/package" >"$scratch/cpack.log") || { cat "$scratch/cpack.log" >&2; exit 1; }
+installer=$(ls "$scratch"/package/*.exe)
+windows_path() { echo "Z:${1//\//\\}"; }
+folder="C:\\Program Files\\$product_name"
+programs='C:\ProgramData\Microsoft\Windows\Start Menu\Programs'
+uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_name"
+settings_key="HKCU\\Software\\$product_vendor\\$product_executable\\Settings"
+# The uninstaller runs in place (_?=), so that the script can wait for it:
+# that way it leaves only itself behind.
+cat >"$scratch/steps.bat" <<BAT
+@echo off
+"$(windows_path "$installer")" /S
+echo == installed
+dir /s /b /a-d "$folder"
+dir /s /b /a-d "$programs"
+reg query "$uninstall_key" /v UninstallString
+reg add "$settings_key" /v Duration /d 2026-01-01 /f
+"$folder\\Uninstall.exe" /S _?=$folder
+echo == uninstalled
+dir /s /b /a-d "$folder"
+dir /s /b /a-d "$programs"
+reg query "$uninstall_key"
+reg query "$settings_key" /v Duration
+BAT
+QT_QPA_PLATFORM=offscreen "$wine_run" cmd /c "$(windows_path "$scratch/steps.bat")" 2>&1 | tr -d '\r' >"$scratch/out" || true
+installed=$(sed -n '/^== installed/,/^== uninstalled/p' "$scratch/out")
+uninstalled=$(sed -n '/^== uninstalled/,$p' "$scratch/out")
+
+for file in "$product_executable.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'platforms\qwindows.dll' \
+    'styles\qwindowsvistastyle.dll' libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll Uninstall.exe; do
+    grep -qxF "$folder\\$file" <<<"$installed" || fail "not installed: $file"
+done
+[ "$(grep -c '^C:\\Program Files' <<<"$installed")" -eq 10 ] || fail "more installed than the program loads"
+grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$installed" || fail "no Start menu entry"
+grep -q 'UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in Apps & Features"
+
+[ "$(grep -c '^C:\\Program Files' <<<"$uninstalled")" -eq 1 ] || fail "files left after uninstalling"
+grep -qF "$product_name" <<<"$(grep '^C:\\ProgramData' <<<"$uninstalled")" && fail "Start menu entry left"
+grep -q 'UninstallString' <<<"$uninstalled" && fail "Apps & Features entry left"
+grep -q 'Duration.*REG_SZ.*2026-01-01' <<<"$uninstalled" || fail "the user's settings went with the program"
+echo "installer: installed 9 files and a Start menu entry, uninstalled them, kept the settings"
