@@ -12,7 +12,9 @@ SavedReadingPath CheckSavedReadingPath(std::u16string_view path) noexcept
 SavedReading ReadSavedReading(std::string_view bytes)
 {
     const auto lines = ReadSavedReadingLines(bytes);
-    const auto date = [&lines](std::size_t line) { return DecodeWindows1252(UnscrambleText(lines[line - 1])); };
+    const auto date = [&lines](std::size_t line) {
+        return DecodeWindows1252(UnscrambleText(lines[line - 1]));
+    };
     return {date(4), date(5), date(6)};
 }
 
@@ -49,10 +51,10 @@ std::string UnscrambleText(std::string_view line)
 std::u16string DecodeWindows1252(std::string_view bytes)
 {
     // 0x80 to 0x9F; the rest of the code page is Latin-1.
-    static constexpr char16_t High[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                          0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     std::u16string text;
     text.reserve(bytes.size());
     for (const char c : bytes) {

@@ -71,7 +71,8 @@ QString resourceText(const QString& name)
     QFile file(QStringLiteral(":/text/") + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.readAll()).replace(QLatin1String("{host}"), QLatin1String(product::VendorHost));
+    return QString::fromUtf8(file.readAll())
+        .replace(QLatin1String("{host}"), QLatin1String(product::VendorHost));
 }
 
 QIcon applicationIcon()

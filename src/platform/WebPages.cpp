@@ -16,7 +16,8 @@ void OpenAddress(const QString& address, QWidget* asking)
     if (!url.isValid())
         url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
     if (url.toEncoded().size() > webpages::maxAddressBytes()) {
-        qCInfo(lcPlatform) << "address of" << url.toEncoded().size() << "bytes refused: too long to hand over";
+        qCInfo(lcPlatform) << "address of" << url.toEncoded().size()
+                           << "bytes refused: too long to hand over";
         showMessage({asking, QStringLiteral("This Request Is Too Long To Open In Your Browser"),
                      QMessageBox::Critical});
         return;

@@ -47,7 +47,8 @@ void CloseAllWindows()
         again = false;
         const std::vector<QPointer<QWidget>> windows = s.windows;
         for (const QPointer<QWidget>& window : windows) {
-            if (window.isNull() || std::find(unloaded.begin(), unloaded.end(), window.data()) != unloaded.end())
+            if (window.isNull()
+                || std::find(unloaded.begin(), unloaded.end(), window.data()) != unloaded.end())
                 continue;
             again = true;
             unloaded.push_back(window.data());

@@ -23,7 +23,10 @@ struct NameCase {
     Reading expected;
 };
 
-void PrintTo(const NameCase& c, std::ostream* os) { *os << c.label; }
+void PrintTo(const NameCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
 
 class ComputeReadingCases : public testing::TestWithParam<NameCase> {};
 
@@ -36,6 +39,7 @@ TEST_P(ComputeReadingCases, GivesRawSums)
     EXPECT_EQ(r.SocialNumber, c.expected.SocialNumber);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Names, ComputeReadingCases,
     testing::Values(
@@ -54,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"neighbours_of_capitals", u"@[`{\uFF21\u0141", {0, 0, 0}},
         NameCase{"surrogate_pair", u"A\U0001F600B", {3, 1, 2}}),
     [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.label); });
+// clang-format on
 
 TEST(ComputeReading, ReadsTheWholeNameHoweverLong)
 {
@@ -74,8 +79,8 @@ Reading operator+(const Reading& a, const Reading& b)
 // out Character between them.
 TEST(ComputeReading, SumsAddUpOverWordsAndLetterKinds)
 {
-    const std::u16string words[] = {u"JOHN", u"O'NEIL", u"RHYTHM", u"AEIOU", u"Zo\u00CB", u"X-42", u"",
-                                    u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"};
+    const std::u16string words[] = {u"JOHN",     u"O'NEIL", u"RHYTHM", u"AEIOU",
+                                    u"Zo\u00CB", u"X-42",   u"",       u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"};
     for (const std::u16string& first : words) {
         for (const std::u16string& second : words) {
             const Reading whole = ComputeReading(first + u' ' + second);
@@ -97,7 +102,7 @@ TEST(ComputeReading, EachSumStopsAtTheLimitOnItsOwn)
         {z + u"ZGA", {32767, 1, 32767}}, // skipped for Character, still 1 for Heart
         {i + u"I", {32760, 32760, 0}},   // skipped in both sums
         {i + u"BBK", {32766, 32760, 6}},
-        {i + u"BBKT", {32766, 32760, 8}} // skipped for Character, still 2 for Social
+        {i + u"BBKT", {32766, 32760, 8}}, // skipped for Character, still 2 for Social
     };
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(ComputeReading(name), expected) << name.size() << " letters, ending " << char(name.back());
@@ -107,7 +112,8 @@ TEST(ComputeReading, EachSumStopsAtTheLimitOnItsOwn)
 // sum passes the limit, and no letter can stall Character more than 8 short.
 TEST(ComputeReading, NoSumPassesTheLimitOnLongNames)
 {
-    for (const std::u16string_view mix : {u"IR", u"BCDHQZ", u"AEIOU", u"RRRRRRRRRA", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ "}) {
+    for (const std::u16string_view mix :
+         {u"IR", u"BCDHQZ", u"AEIOU", u"RRRRRRRRRA", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ "}) {
         std::u16string name;
         while (name.size() < 100000)
             name += mix;

@@ -13,16 +13,18 @@ const std::string Host = product::VendorHost;
 
 TEST(VendorPageAddress, KeyAfterThePagePath)
 {
-    EXPECT_EQ(VendorPageAddress("home-page"), "http://" + Host + "/velto-free-arithmancy/ssd.php?page=home-page");
+    EXPECT_EQ(VendorPageAddress("home-page"),
+              "http://" + Host + "/velto-free-arithmancy/ssd.php?page=home-page");
 }
 
 TEST(TellAFriendAddress, FieldsInOrderThenTheProductPage)
 {
-    EXPECT_EQ(TellAFriendAddress({u"Ann Lee", u"ann@example.org", u"Try it", u"Bob", u"bob_1@example.co.uk"}),
-              "http://" + Host
-                  + "/velto-free-arithmancy/ssd.php?page=tarn-refer-a-friend&taf1=Ann%20Lee&taf2=ann@example.org"
-                    "&taf3=Try%20it&taf4=Bob&taf5=bob_1@example.co.uk&taf6=http://"
-                  + Host + "/velto-free-arithmancy/");
+    EXPECT_EQ(
+        TellAFriendAddress({u"Ann Lee", u"ann@example.org", u"Try it", u"Bob", u"bob_1@example.co.uk"}),
+        "http://" + Host
+            + "/velto-free-arithmancy/ssd.php?page=tarn-refer-a-friend&taf1=Ann%20Lee&taf2=ann@example.org"
+              "&taf3=Try%20it&taf4=Bob&taf5=bob_1@example.co.uk&taf6=http://"
+            + Host + "/velto-free-arithmancy/");
 }
 
 struct EncodingCase {
@@ -31,7 +33,10 @@ struct EncodingCase {
     std::string encoded;
 };
 
-void PrintTo(const EncodingCase& c, std::ostream* os) { *os << c.label; }
+void PrintTo(const EncodingCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
 
 class Encoding : public testing::TestWithParam<EncodingCase> {};
 
@@ -42,6 +47,7 @@ TEST_P(Encoding, EscapesAllButWhatStaysReadable)
     EXPECT_EQ(PercentEncode(GetParam().value), GetParam().encoded);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Values, Encoding,
     testing::Values(EncodingCase{"kept", u"Az09-._~@:/", "Az09-._~@:/"},
@@ -56,5 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
                     EncodingCase{"first_and_last_pair", u"\U00010000\U0010FFFF", "%F0%90%80%80%F4%8F%BF%BF"},
                     EncodingCase{"lone_surrogates", std::u16string_view(u"a\xD800z\xDC00", 4), "a%3Fz%3F"}),
     [](const testing::TestParamInfo<EncodingCase>& info) { return std::string(info.param.label); });
+// clang-format on
 
 } // namespace

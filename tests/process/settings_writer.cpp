@@ -11,7 +11,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QDate date(2000, 1, 1);
     for (;;) {
-        velto::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), date.toString(Qt::ISODate));
+        velto::writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                            date.toString(Qt::ISODate));
         date = date.addDays(1);
     }
 }

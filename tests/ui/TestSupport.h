@@ -13,8 +13,8 @@
 #include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QPointer>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <QtTest>
 

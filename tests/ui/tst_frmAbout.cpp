@@ -135,12 +135,14 @@ void TestAboutWindow::opensModalOverItsOwner()
 
 void TestAboutWindow::closingDestroysIt_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("how");
     QTest::newRow("OK clicked") << "click";
     QTest::newRow("Enter") << "enter";
     QTest::newRow("Return") << "return";
     QTest::newRow("Esc") << "esc";
     QTest::newRow("close box") << "close";
+    // clang-format on
 }
 
 void TestAboutWindow::closingDestroysIt()
@@ -172,10 +174,12 @@ void TestAboutWindow::closingDestroysIt()
 
 void TestAboutWindow::linksOpenTheirPage_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("address");
     QTest::newRow("home page") << "lblHomePage" << vendorPage("home-page");
     QTest::newRow("fully branded") << "lblCobrand" << vendorPage("fully-branded");
+    // clang-format on
 }
 
 void TestAboutWindow::linksOpenTheirPage()
@@ -204,8 +208,9 @@ void TestAboutWindow::fixedSizeCentredOnTheScreen()
         QCOMPARE(window->size(), QSize(twips(7065), twips(2940)));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         const Qt::WindowFlags flags = window->windowFlags();
-        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
-                           | Qt::WindowContextHelpButtonHint)));
+        QVERIFY(!(flags
+                  & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                     | Qt::WindowContextHelpButtonHint)));
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         const QPoint screenCentre = window->screen()->availableGeometry().center();
         const QPoint centre = window->frameGeometry().center();

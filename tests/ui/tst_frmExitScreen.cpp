@@ -10,8 +10,8 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/TrimSpaces.h"
-#include "ui/exit/frmExitScreen.h"
 #include "ui/exit/TellAFriend.h"
+#include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
 #include <QAction>
@@ -119,6 +119,7 @@ void TestExitScreen::fill(const QString& name, const QString& email, const QStri
 
 void TestExitScreen::loadSetsCaptionIconAppealAndTopmost_data()
 {
+    // clang-format off
     QTest::addColumn<QVariant>("expected"); // of the fact the row is named after
     const QString title = QLatin1String(product::Title);
     QTest::newRow("caption") << QVariant(title);
@@ -131,6 +132,7 @@ void TestExitScreen::loadSetsCaptionIconAppealAndTopmost_data()
         << QVariant(QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(product::VendorHost)));
     QTest::newRow("message placeholder") << QVariant(QStringLiteral("Your Message\r\n"));
     QTest::newRow("labels clipped") << QVariant(QStringList());
+    // clang-format on
 }
 
 void TestExitScreen::loadSetsCaptionIconAppealAndTopmost()
@@ -150,8 +152,10 @@ void TestExitScreen::loadSetsCaptionIconAppealAndTopmost()
         {"window icon", !s->windowIcon().isNull()},
         {"icon picture", !s->picExitScreenIcon->pixmap().isNull()},
         {"stays on top", s->windowFlags().testFlag(Qt::WindowStaysOnTopHint)},
-        {"no minimize or maximize box", !(s->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))},
-        {"one of the four appeals", QStringList{appeal(0), appeal(1), appeal(2), appeal(3)}.contains(s->Label2->text())},
+        {"no minimize or maximize box",
+         !(s->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))},
+        {"one of the four appeals",
+         QStringList{appeal(0), appeal(1), appeal(2), appeal(3)}.contains(s->Label2->text())},
         {"Close has the focus", s->cmdClose->hasFocus()},
         // Present, but out of sight.
         {"message box below the frame", s->txtMessage->y() >= s->Frame2->height()},
@@ -166,7 +170,8 @@ void TestExitScreen::loadingHiddenShowsNothing()
 {
     frmExitScreen* s = loadExitScreen();
     QVERIFY(!s->isVisible());
-    QVERIFY(!s->testAttribute(Qt::WA_WState_Created) || !s->windowHandle() || !s->windowHandle()->isVisible());
+    QVERIFY(!s->testAttribute(Qt::WA_WState_Created) || !s->windowHandle()
+            || !s->windowHandle()->isVisible());
     QCOMPARE(loadExitScreen(), s); // loaded once
     QVERIFY(!s->Label2->text().isEmpty());
 }
@@ -183,9 +188,11 @@ void TestExitScreen::everyAppealTextOccurs()
 
 void TestExitScreen::closingTheMainWindowShowsIt_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("byMenu");
     QTest::newRow("close box") << false;
     QTest::newRow("Exit command") << true;
+    // clang-format on
 }
 
 void TestExitScreen::closingTheMainWindowShowsIt()
@@ -209,10 +216,12 @@ void TestExitScreen::closingTheMainWindowShowsIt()
 
 void TestExitScreen::exitAndCloseBoxEndTheProgramOnce_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("how");
     QTest::newRow("Exit clicked") << "click";
     QTest::newRow("Alt+X") << "alt-x";
     QTest::newRow("close box") << "close";
+    // clang-format on
 }
 
 void TestExitScreen::exitAndCloseBoxEndTheProgramOnce()
@@ -233,6 +242,7 @@ void TestExitScreen::exitAndCloseBoxEndTheProgramOnce()
 
 void TestExitScreen::placeholderOnFocus_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("afterFocus");
@@ -251,6 +261,7 @@ void TestExitScreen::placeholderOnFocus_data()
         << "txtFriendEmail" << "Friend's Email Address" << "" << "Friend's Email Address";
     QTest::newRow("message emptied and left") << "txtMessage" << "" << "" << "Your Message";
     QTest::newRow("bare message placeholder") << "txtMessage" << "Your Message" << "" << "Your Message";
+    // clang-format on
 }
 
 void TestExitScreen::placeholderOnFocus()
@@ -303,6 +314,7 @@ void TestExitScreen::activationChangesLeavePlaceholdersAlone()
 
 void TestExitScreen::spaceIsRefusedInEmailBoxesOnly_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("refused");
     QTest::newRow("your e-mail") << "txtEmail" << true;
@@ -310,6 +322,7 @@ void TestExitScreen::spaceIsRefusedInEmailBoxesOnly_data()
     QTest::newRow("your name") << "txtName" << false;
     QTest::newRow("friend's name") << "txtFriendName" << false;
     QTest::newRow("message") << "txtMessage" << false;
+    // clang-format on
 }
 
 void TestExitScreen::spaceIsRefusedInEmailBoxesOnly()
@@ -341,8 +354,8 @@ void TestExitScreen::checkBoxOpensHomePageAndUnchecks()
 {
     frmExitScreen* s = shown();
     AddressRecorder recorder;
-    const QString home =
-        QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=home-page").arg(QLatin1String(product::VendorHost));
+    const QString home = QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=home-page")
+                             .arg(QLatin1String(product::VendorHost));
     QTest::mouseClick(s->Check1, Qt::LeftButton, {}, QPoint(8, s->Check1->height() / 2));
     QCOMPARE(recorder.addresses, QStringList{home});
     QCOMPARE(s->Check1->checkState(), Qt::Unchecked);
@@ -363,6 +376,7 @@ void TestExitScreen::homeLinkOpensItsPage()
 
 void TestExitScreen::submissionChecksInOrder_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("fields"); // name, e-mail, message, friend's name, friend's e-mail
     QTest::addColumn<QString>("message");    // empty: the request is sent
 
@@ -392,6 +406,7 @@ void TestExitScreen::submissionChecksInOrder_data()
                                    << "Please Enter Your Message";
     QTest::newRow("friend's name placeholder")
         << QStringList{"Ann", "a@b.c", "Hi", "Friend's Name", "d@e.f"} << "Please Enter Your Friend's Name";
+    // clang-format on
 }
 
 void TestExitScreen::submissionChecksInOrder()
@@ -448,6 +463,7 @@ void TestExitScreen::requestAddressForPlainValues()
 
 void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
 {
+    // clang-format off
     // The name and the message are pasted into their boxes, then `typed` is
     // typed into the message box, which holds Enter as CR LF.
     QTest::addColumn<QString>("name");
@@ -495,6 +511,7 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
     QTest::newRow("exactly as long as the launcher takes") << lastByteAt(limit) << "hi" << none << "hi" << "x@y.z" << sent;
     QTest::newRow("a byte too long to hand over") << lastByteAt(limit + 1) << "hi" << none << "hi" << "x@y.z" << tooLong;
     QTest::newRow("too long to hand over") << "Ann" << QString(30000, u'\u00e9') << none << "" << "x@y.z" << tooLong;
+    // clang-format on
 }
 
 void TestExitScreen::requestValuesArriveExactlyAsTyped()

@@ -143,6 +143,7 @@ void TestMainWindow::typedLettersBecomeCapitals()
 
 void TestMainWindow::readingOfTypedName_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("press"); // how the reading is asked for
     QTest::addColumn<QStringList>("numbers"); // empty: refused, nothing shown
@@ -170,6 +171,7 @@ void TestMainWindow::readingOfTypedName_data()
     QTest::newRow("empty name, clicked") << "" << "click" << QStringList{} << QStringList{};
     QTest::newRow("empty name, Return") << "" << "Return" << QStringList{} << QStringList{};
     QTest::newRow("empty name, Return held") << "" << "held" << QStringList{} << QStringList{};
+    // clang-format on
 }
 
 void TestMainWindow::readingOfTypedName()
@@ -303,12 +305,14 @@ void TestMainWindow::accentedLetterReachesTheScreen()
 
 void TestMainWindow::resultBoxEventsEmptyTheClipboard_data()
 {
+    // clang-format off
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("event");
     for (int box = 0; box < 3; ++box) {
         for (const char* event : {"change", "click", "down", "move", "up"})
             QTest::addRow("%s in txtResult(%d)", event, box) << box << QString::fromLatin1(event);
     }
+    // clang-format on
 }
 
 void TestMainWindow::resultBoxEventsEmptyTheClipboard()
@@ -386,6 +390,7 @@ void TestMainWindow::resultBoxShowsItsFocus()
 
 void TestMainWindow::importButtonAnswersItsKeys_data()
 {
+    // clang-format off
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("focusOnButton");
@@ -396,6 +401,7 @@ void TestMainWindow::importButtonAnswersItsKeys_data()
     QTest::newRow("Enter held") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 25;
     QTest::newRow("keypad Enter held") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << 25;
     QTest::newRow("Space held") << int(Qt::Key_Space) << int(Qt::NoModifier) << true << 25;
+    // clang-format on
 }
 
 void TestMainWindow::importButtonAnswersItsKeys()
@@ -415,8 +421,8 @@ void TestMainWindow::importButtonAnswersItsKeys()
     // repeated release and press, then the release.
     const auto send = [&](QEvent::Type type, bool repeated) {
         const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
-        QKeyEvent event(type, key, static_cast<Qt::KeyboardModifiers>(modifiers), key == Qt::Key_O ? "o" : text,
-                        repeated);
+        QKeyEvent event(type, key, static_cast<Qt::KeyboardModifiers>(modifiers),
+                        key == Qt::Key_O ? "o" : text, repeated);
         QApplication::sendEvent(QApplication::focusWidget(), &event);
     };
     if (repeats == 0) {
@@ -485,7 +491,8 @@ void TestMainWindow::controlsAreSetInTheMeasuredStandIn()
 void TestMainWindow::hiddenControlsLieBelowTheClientArea()
 {
     QWidget* client = m_window->centralWidget();
-    for (QWidget* hidden : {static_cast<QWidget*>(m_window->cmdOpen), static_cast<QWidget*>(m_window->fraBirthDay)}) {
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(m_window->cmdOpen), static_cast<QWidget*>(m_window->fraBirthDay)}) {
         QVERIFY(hidden->isVisible());
         QVERIFY(hidden->isEnabled());
         QVERIFY2(hidden->geometry().top() >= client->height(), qPrintable(hidden->objectName()));
@@ -534,7 +541,10 @@ void TestMainWindow::preparedLaterOnceShown()
     const QPoint off = hand.hotSpot() - tip;
     QVERIFY2(qAbs(off.x()) <= qCeil(scale) && qAbs(off.y()) <= qCeil(scale),
              qPrintable(QStringLiteral("hot spot %1,%2, fingertip %3,%4")
-                            .arg(hand.hotSpot().x()).arg(hand.hotSpot().y()).arg(tip.x()).arg(tip.y())));
+                            .arg(hand.hotSpot().x())
+                            .arg(hand.hotSpot().y())
+                            .arg(tip.x())
+                            .arg(tip.y())));
 }
 
 void TestMainWindow::ampersandShownOnce()
@@ -547,6 +557,7 @@ void TestMainWindow::ampersandShownOnce()
 
 void TestMainWindow::pastedNamesArriveWhole_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QStringList>("numbers");
     // Letters far past 32,767 characters still count; the sums stop short
@@ -556,6 +567,7 @@ void TestMainWindow::pastedNamesArriveWhole_data()
     QTest::newRow("no-break spaces and separators")
         << QStringLiteral("JOHN\u00A0SMITH\u2028\u2029\u00A0") << QStringList{"8", "6", "2"};
     QTest::newRow("lone CR and LF") << QStringLiteral("JOHN\rSMITH\n") << QStringList{"8", "6", "2"};
+    // clang-format on
 }
 
 void TestMainWindow::pastedNamesArriveWhole()

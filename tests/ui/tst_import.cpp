@@ -41,8 +41,8 @@ QByteArray scramble(const QByteArray& plain)
 QByteArray savedReading(const QByteArray& month, const QByteArray& day, const QByteArray& year,
                         const QByteArray& eol = "\r\n")
 {
-    return "JOHN SMITH" + eol + "Life path 7" + eol + QByteArray("\x01\xff\x00 junk", 9) + eol + scramble(month)
-        + eol + scramble(day) + eol + scramble(year) + eol + "more" + eol;
+    return "JOHN SMITH" + eol + "Life path 7" + eol + QByteArray("\x01\xff\x00 junk", 9) + eol
+        + scramble(month) + eol + scramble(day) + eol + scramble(year) + eol + "more" + eol;
 }
 
 } // namespace
@@ -169,6 +169,7 @@ void TestImport::validFileSetsDateAndComputes()
 
 void TestImport::lineValues_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("date");
     QTest::addColumn<QStringList>("before"); // the entries chosen before the import
@@ -188,6 +189,7 @@ void TestImport::lineValues_data()
     // From other entries than the first.
     QTest::newRow("first entries over others") << savedReading("january", "1", "1900") << untouched << others;
     QTest::newRow("others kept where no entry fits") << savedReading("Marchy", "0", "1899") << others << others;
+    // clang-format on
 }
 
 void TestImport::lineValues()
@@ -219,6 +221,7 @@ void TestImport::emptyNameBoxGivesItsMessageAfterTheDate()
 
 void TestImport::unreadableOrHostileFiles_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("refused"); // longer than any saved reading: "Please Check The File."
     QTest::newRow("removed after choosing") << "missing" << false;
@@ -228,6 +231,7 @@ void TestImport::unreadableOrHostileFiles_data()
     QTest::newRow("100 MB without a CR") << "huge" << true;
     QTest::newRow("FIFO") << "fifo" << false;
     QTest::newRow("folder") << "folder" << false;
+    // clang-format on
 }
 
 void TestImport::unreadableOrHostileFiles()

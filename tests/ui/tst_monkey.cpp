@@ -74,11 +74,8 @@ void TestMonkey::initTestCase()
     QByteArray month = "June";
     for (char& c : month)
         c = static_cast<char>(c + 25);
-    m_importChoices = {QString(),
-                       file("good.num", "a\r\nb\r\nc\r\n" + month + "\r\nJ\r\nJRPK\r\n"),
-                       file("upper.NUM", "x"),
-                       file("lf.num", "a\nb\nc\n"),
-                       m_files.filePath("missing.num")};
+    m_importChoices = {QString(), file("good.num", "a\r\nb\r\nc\r\n" + month + "\r\nJ\r\nJRPK\r\n"),
+                       file("upper.NUM", "x"), file("lf.num", "a\nb\nc\n"), m_files.filePath("missing.num")};
     newMainWindow();
 }
 
@@ -134,7 +131,8 @@ void TestMonkey::oneEvent()
         QWidget* target = m_window->childAt(at);
         if (!target)
             target = m_window;
-        m_lastEvent = QStringLiteral("click at %1,%2 on %3").arg(at.x()).arg(at.y()).arg(target->objectName());
+        m_lastEvent =
+            QStringLiteral("click at %1,%2 on %3").arg(at.x()).arg(at.y()).arg(target->objectName());
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(m_window, at));
     } else if (kind < 88) {
         const QList<QAction*> actions = {m_window->mnuOnline, m_window->mnuVisit,  m_window->mnuUpdate,
@@ -169,7 +167,8 @@ QString TestMonkey::checkInvariants() const
     if (numbers == QStringList{"10", "10", "10"})
         return {}; // no reading yet
     static const QRegularExpression digit(QStringLiteral("^[0-9]$"));
-    const char* none[] = {"No Character Number available", "No Heart Number available", "No Social Number available"};
+    const char* none[] = {"No Character Number available", "No Heart Number available",
+                          "No Social Number available"};
     for (int i = 0; i < 3; ++i) {
         if (!digit.match(numbers[i]).hasMatch())
             return QStringLiteral("number label %1 shows '%2'").arg(i).arg(numbers[i]);
@@ -210,10 +209,11 @@ void TestMonkey::randomUserEvents()
             continue;
         }
         const QString broken = checkInvariants();
-        QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1, event %2 (%3): %4")
-                                                  .arg(qEnvironmentVariable("VELTO_MONKEY_SEED", "20261207"))
-                                                  .arg(event)
-                                                  .arg(m_lastEvent, broken)));
+        QVERIFY2(broken.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1, event %2 (%3): %4")
+                                .arg(qEnvironmentVariable("VELTO_MONKEY_SEED", "20261207"))
+                                .arg(event)
+                                .arg(m_lastEvent, broken)));
     }
     qInfo("%d events, %d main windows, %lld addresses opened", events, windows,
           static_cast<long long>(addresses.addresses.size()));

@@ -141,8 +141,9 @@ void TestShell::writeStoredDuration(const QByteArray& stored)
 {
     // Raw, as another program would leave it: QSettings would escape "@".
     const std::wstring value = QString::fromLatin1(stored).toStdWString();
-    QCOMPARE(::RegSetKeyValueW(HKEY_CURRENT_USER, (settingsKey() + L"\\Settings").c_str(), L"Duration", REG_SZ,
-                               value.c_str(), static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+    QCOMPARE(::RegSetKeyValueW(HKEY_CURRENT_USER, (settingsKey() + L"\\Settings").c_str(), L"Duration",
+                               REG_SZ, value.c_str(),
+                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
              LONG{ERROR_SUCCESS});
 }
 
@@ -176,8 +177,9 @@ bool TestShell::makeStoreReadOnly(bool readOnly)
     access.Trustee.ptstrName = everyone;
     PACL acl = nullptr;
     bool set = ::SetEntriesInAclW(1, &access, nullptr, &acl) == ERROR_SUCCESS
-        && ::SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                             nullptr, nullptr, acl, nullptr)
+        && ::SetSecurityInfo(key, SE_REGISTRY_KEY,
+                             DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                             nullptr, acl, nullptr)
             == ERROR_SUCCESS;
     ::LocalFree(acl);
     ::RegCloseKey(key);
@@ -197,8 +199,8 @@ namespace {
 
 QString settingsFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + applicationName() + "/"
-        + applicationName() + ".conf";
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + applicationName()
+        + "/" + applicationName() + ".conf";
 }
 
 } // namespace
@@ -285,6 +287,7 @@ void TestShell::secondCopyIsToldAndEnds()
 
 void TestShell::commandsOpenTheirPages_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("key");
     QTest::newRow("Online Help") << "mnuOnline" << "help-web-page";
@@ -294,6 +297,7 @@ void TestShell::commandsOpenTheirPages_data()
     QTest::newRow("board link") << "Label61" << "home-page";
     QTest::newRow("co-brand link") << "lblCobrand" << "co-brand";
     QTest::newRow("full-brand link") << "lblFullBrand" << "fully-branded";
+    // clang-format on
 }
 
 void TestShell::commandsOpenTheirPages()
@@ -332,11 +336,13 @@ void TestShell::unavailableCommandOpensNothing()
 
 void TestShell::addressesPastTheLimitAreRefused_data()
 {
+    // clang-format off
     QTest::addColumn<qsizetype>("bytes");
     QTest::addColumn<bool>("handedOver");
     const qsizetype limit = webpages::maxAddressBytes();
     QTest::newRow("at the limit") << limit << true;
     QTest::newRow("one byte past") << limit + 1 << false;
+    // clang-format on
 }
 
 void TestShell::addressesPastTheLimitAreRefused()
@@ -353,7 +359,8 @@ void TestShell::addressesPastTheLimitAreRefused()
     QCOMPARE(recorder.addresses, handedOver ? QStringList{address} : QStringList{});
     QCOMPARE(messages.messages.size(), std::size_t{handedOver ? 0u : 1u});
     if (!handedOver)
-        QCOMPARE(messages.messages.front().text, QStringLiteral("This Request Is Too Long To Open In Your Browser"));
+        QCOMPARE(messages.messages.front().text,
+                 QStringLiteral("This Request Is Too Long To Open In Your Browser"));
 }
 
 void TestShell::exitUnloadsTheMainWindow()
@@ -369,6 +376,7 @@ void TestShell::exitUnloadsTheMainWindow()
 
 void TestShell::reminderByDaysBetween_data()
 {
+    // clang-format off
     QTest::addColumn<int>("offset"); // stored date minus today, in days
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("reminds");
@@ -379,6 +387,7 @@ void TestShell::reminderByDaysBetween_data()
     QTest::newRow("14 days ahead") << 14 << int(QMessageBox::Yes) << false;
     QTest::newRow("15 days ahead (clock set back)") << 15 << int(QMessageBox::No) << true;
     QTest::newRow("years ago") << -4000 << int(QMessageBox::Yes) << true;
+    // clang-format on
 }
 
 void TestShell::reminderByDaysBetween()
@@ -401,8 +410,9 @@ void TestShell::reminderByDaysBetween()
     }
     QCOMPARE(messages.messages.size(), std::size_t{1});
     const Message& message = messages.messages.front();
-    QCOMPARE(message.text, QStringLiteral("There maybe an update to this software available\r"
-                                          "Do you want to check for an update?"));
+    QCOMPARE(message.text,
+             QStringLiteral("There maybe an update to this software available\r"
+                            "Do you want to check for an update?"));
     QCOMPARE(message.icon, QMessageBox::Information);
     QCOMPARE(message.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(message.defaultButton, QMessageBox::Yes);
@@ -427,6 +437,7 @@ void TestShell::firstRunWritesTodayQuietly()
 
 void TestShell::unreadableDateIsLeftAlone_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("stored"); // the Duration line's value, as it stands in the file
     QTest::newRow("words") << QByteArray("next tuesday");
     QTest::newRow("impossible date") << QByteArray("2026-02-30");
@@ -436,6 +447,7 @@ void TestShell::unreadableDateIsLeftAlone_data()
     // The INI store reads this as a list of two texts, the registry as one.
     QTest::newRow("list of dates") << QByteArray("2001-01-01, 2002-02-02");
     QTest::newRow("stored other type") << QByteArray("@Rect(1 2 3 4)");
+    // clang-format on
 }
 
 void TestShell::unreadableDateIsLeftAlone()
@@ -472,6 +484,7 @@ void TestShell::failedWriteOpensNoPage()
 
 void TestShell::terminationRequestReachesTheHandler_data()
 {
+    // clang-format off
     QTest::addColumn<int>("request");
 #if defined(Q_OS_WIN)
     QTest::newRow("end of the session") << 0;
@@ -482,6 +495,7 @@ void TestShell::terminationRequestReachesTheHandler_data()
     QTest::newRow("INT") << SIGINT;
     QTest::newRow("HUP") << SIGHUP;
 #endif
+    // clang-format on
 }
 
 void TestShell::terminationRequestReachesTheHandler()
@@ -548,7 +562,8 @@ void TestShell::coBrandFollowsTheNumberDrawn()
         QVERIFY(n >= 1 && n <= 6);
         drawn.insert(n);
         const QObjectList& order = m_window->fraFullBrand->children();
-        const bool cobrandInFront = order.indexOf(m_window->lblCobrand) > order.indexOf(m_window->lblFullBrand);
+        const bool cobrandInFront = order.indexOf(m_window->lblCobrand)
+            > order.indexOf(m_window->lblFullBrand);
         QCOMPARE(cobrandInFront, n % 2 == 1);
     }
     QCOMPARE(drawn.size(), 6);
@@ -578,9 +593,11 @@ void TestShell::closeAllUnloadsEveryWindowOnce()
 
 void TestShell::messageBoxesAreSeenWhole_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("owned");
     QTest::newRow("over a window") << true;
     QTest::newRow("before any window") << false;
+    // clang-format on
 }
 
 void TestShell::messageBoxesAreSeenWhole()
@@ -591,7 +608,9 @@ void TestShell::messageBoxesAreSeenWhole()
     bool onTop = false;
     QString title;
     QVERIFY(velto::test::answerModal(
-        [&] { showMessage({shownOver, QStringLiteral("Please Check The File."), QMessageBox::Critical}); },
+        [&] {
+            showMessage({shownOver, QStringLiteral("Please Check The File."), QMessageBox::Critical});
+        },
         [&](QWidget* box) {
             width = box->width();
             onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
@@ -618,7 +637,8 @@ double luminance(QRgb colour)
         const double s = value / 255.0;
         return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour))
+        + 0.0722 * channel(qBlue(colour));
 }
 
 double contrast(QRgb a, QRgb b)
@@ -722,6 +742,7 @@ QWidget* control(QWidget* window, const QString& name)
 
 void TestShell::windowsLookTheSameOnAnyDesktop_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control"); // empty: the whole window, looks only
     // The whole windows, in their designed colours...
@@ -743,6 +764,7 @@ void TestShell::windowsLookTheSameOnAnyDesktop_data()
     QTest::newRow("your email box") << "exit" << "txtEmail";
     QTest::newRow("friend's name box") << "exit" << "txtFriendName";
     QTest::newRow("friend's email box") << "exit" << "txtFriendEmail";
+    // clang-format on
 }
 
 void TestShell::windowsLookTheSameOnAnyDesktop()
@@ -770,6 +792,7 @@ void TestShell::windowsLookTheSameOnAnyDesktop()
 
 void TestShell::focusIsPlainOnEveryControl_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::newRow("name box") << "main" << "txtName";
@@ -782,6 +805,7 @@ void TestShell::focusIsPlainOnEveryControl_data()
     QTest::newRow("refer button") << "exit" << "cmdSubmit";
     QTest::newRow("your name box") << "exit" << "txtName";
     QTest::newRow("friend's email box") << "exit" << "txtFriendEmail";
+    // clang-format on
 }
 
 void TestShell::focusIsPlainOnEveryControl()

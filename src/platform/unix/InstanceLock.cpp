@@ -111,7 +111,8 @@ InstanceLock::Result InstanceLock::acquire()
 
     Result result = Result::Unavailable;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const int fd = ::openat(folder, name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        const int fd = ::openat(folder, name.constData(),
+                                O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
         struct stat info {};
         if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
             if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {

@@ -143,7 +143,8 @@ bool writeAll(int fd, const QByteArray& bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        const ssize_t n = ::write(fd, bytes.constData() + done,
+                                  static_cast<std::size_t>(bytes.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -229,7 +230,8 @@ std::optional<QByteArray> readStore(const QString& path)
     case FileContents::Status::TooLarge:
         break;
     }
-    qCInfo(lcPlatform) << "settings store" << path << "is no regular file of at most" << MaxStoreBytes << "bytes";
+    qCInfo(lcPlatform) << "settings store" << path << "is no regular file of at most" << MaxStoreBytes
+                       << "bytes";
     return std::nullopt;
 }
 

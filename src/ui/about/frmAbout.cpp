@@ -32,11 +32,12 @@ std::vector<ControlRow> designTable(frmAbout& f)
     const QFont link = verdana(8.25, false, true);
     const QFont windowFont = verdana(8.25);
     const std::optional<QColor> none;
-    const QString description =
-        QStringLiteral("Velto Arithmancy calculates the Character, Social and Heart Number for a person. "
-                       "This will help in knowing your strengths and weaknesses, how to fight in dire "
-                       "circumstances and learn more about your future.");
-    const QString homePage = QStringLiteral("Click here to visit http://") + QLatin1String(product::VendorHost);
+    const QString description = QStringLiteral(
+        "Velto Arithmancy calculates the Character, Social and Heart Number for a person. "
+        "This will help in knowing your strengths and weaknesses, how to fight in dire "
+        "circumstances and learn more about your future.");
+    const QString homePage = QStringLiteral("Click here to visit http://")
+        + QLatin1String(product::VendorHost);
 
     // clang-format off
     return {

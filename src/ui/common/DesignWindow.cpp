@@ -21,7 +21,8 @@ QPalette designPalette()
 {
     const QColor grey(239, 239, 239);
     const QColor dark(159, 159, 159);
-    QPalette palette(Qt::black, grey, Qt::white, dark, QColor(184, 184, 184), Qt::black, Qt::white, Qt::white, grey);
+    QPalette palette(Qt::black, grey, Qt::white, dark, QColor(184, 184, 184), Qt::black, Qt::white, Qt::white,
+                     grey);
     palette.setColor(QPalette::Midlight, QColor(202, 202, 202));
     palette.setColor(QPalette::Shadow, QColor(118, 118, 118));
     palette.setColor(QPalette::Highlight, QColor(48, 140, 198));

@@ -7,8 +7,8 @@ namespace velto {
 
 // The title bar of every designed window: a fixed border with a close box,
 // no minimise and no maximise button.
-inline constexpr Qt::WindowFlags FixedBorder =
-    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags FixedBorder = Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 // Sets up a designed window: its name, the product's caption and icon, its
 // font, the colours of the system it was designed on, and unloading it when

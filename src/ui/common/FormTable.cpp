@@ -7,8 +7,8 @@
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/ResultBox.h"
 
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -179,7 +179,10 @@ void applyColours(QWidget* w, const ControlRow& row)
     const bool button = row.kind == Kind::Button;
     QPalette palette = w->palette();
     if (row.fore)
-        palette.setColor(textBox ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText, *row.fore);
+        palette.setColor(textBox      ? QPalette::Text
+                             : button ? QPalette::ButtonText
+                                      : QPalette::WindowText,
+                         *row.fore);
     if (row.back)
         palette.setColor(textBox ? QPalette::Base : QPalette::Window, *row.back);
     w->setPalette(palette);
@@ -198,7 +201,7 @@ void applyCaption(QWidget* w, const ControlRow& row)
         label->setText(QString(row.caption).replace(QLatin1String("&&"), QLatin1String("&")));
         label->setWordWrap(row.look & ControlRow::WordWrap);
         label->setAlignment((row.look & ControlRow::Centred) ? Qt::AlignHCenter | Qt::AlignTop
-                                                               : Qt::AlignLeft | Qt::AlignTop);
+                                                             : Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         break;
     }
@@ -206,7 +209,7 @@ void applyCaption(QWidget* w, const ControlRow& row)
         auto* frame = static_cast<DesignFrame*>(w);
         frame->setCaption(row.caption);
         frame->setBorder((row.look & ControlRow::ThreeDBorder) ? DesignFrame::Border::ThreeD
-                                                                 : DesignFrame::Border::Flat);
+                                                               : DesignFrame::Border::Flat);
         break;
     }
     case Kind::Button:

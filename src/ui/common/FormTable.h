@@ -47,7 +47,17 @@ private:
 // twips, relative to its container), how it looks and where the window
 // keeps it.
 struct ControlRow {
-    enum class Kind { Label, LinkLabel, Frame, Button, CheckBox, TextBox, MultiLineBox, ResultBox, ComboList };
+    enum class Kind {
+        Label,
+        LinkLabel,
+        Frame,
+        Button,
+        CheckBox,
+        TextBox,
+        MultiLineBox,
+        ResultBox,
+        ComboList
+    };
 
     enum Look : unsigned {
         Plain = 0,

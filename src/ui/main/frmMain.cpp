@@ -25,8 +25,8 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -362,9 +362,10 @@ void frmMain::cmdBack_Click()
 
 void frmMain::cmdOpen_Click()
 {
-    const QString fileName = getOpenFileName(
-        this, {QStringLiteral("Select the source file"), QStringLiteral("Velto Numeris Pro (*.num)"),
-               QStringLiteral("num")});
+    const QString fileName = getOpenFileName(this,
+                                             {QStringLiteral("Select the source file"),
+                                              QStringLiteral("Velto Numeris Pro (*.num)"),
+                                              QStringLiteral("num")});
     const auto refuseFile = [this] {
         showMessage({this, QStringLiteral("Please Check The File."), QMessageBox::Critical});
     };
@@ -440,7 +441,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
                 cmdNext->click();
             return true;
         }
-        const bool plainKey = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        const bool plainKey = !(key->modifiers()
+                                & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
         if (plainKey && key->text().size() == 1) {
             const QChar typed = key->text().front();
             const QChar received = txtName_KeyPress(typed);
