@@ -17,8 +17,8 @@ case $purpose in
     run) ;;
     test)
         packages+=(
-            # engine tests, benchmarks and fuzzing
-            libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+            # engine tests, benchmarks and fuzzing; the formatter the code is held to
+            libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
             # packaging and its checks
             dpkg-dev file desktop-file-utils appstream
             # real-window runs, tests that drive them, and screenshots

@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
+scripts/check-format.sh
 for preset in dev asan; do
     echo "== $preset build"
     scripts/build.sh "$preset"
