@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # The Windows installer, silent, in one Wine prefix: everything the program
 # loads lands in Program Files with a Start menu entry and an entry in Apps &
-# Features; the uninstaller takes all of it away and leaves the settings.
-# Usage: installer.sh <wine-run.sh> <build folder>
+# Features. Between installing and uninstalling, the installed program is
+# driven as a user would (session.exe): it starts, refuses a second copy, shows
+# About and, on Exit, the exit screen, and writes its date into the registry.
+# The uninstaller takes everything away and leaves the settings.
+# Usage: installer.sh <wine-run.sh> <build folder> <session.exe>
+#            <main window's client width> <height> (twips) [screenshot folder]
 set -euo pipefail
 wine_run=$1
 build=$2
+session=$(realpath "$3")
+main_client="$4 $5"
+shots=${6:+$(realpath "$6")}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 # shellcheck source=/dev/null
@@ -32,6 +39,9 @@ echo == installed
 dir /s /b /a-d "$folder"
 dir /s /b /a-d "$programs"
 reg query "$uninstall_key" /v UninstallString
+"$(windows_path "$session")" "$folder\\$product_executable.exe" "$product_title" "$product_name" $main_client "$([ -z "$shots" ] || windows_path "$shots")"
+echo == session %errorlevel%
+reg query "$settings_key" /v Duration
 reg add "$settings_key" /v Duration /d 2026-01-01 /f
 "$folder\\Uninstall.exe" /S _?=$folder
 echo == uninstalled
@@ -40,8 +50,10 @@ dir /s /b /a-d "$programs"
 reg query "$uninstall_key"
 reg query "$settings_key" /v Duration
 BAT
-QT_QPA_PLATFORM=offscreen "$wine_run" cmd /c "$(windows_path "$scratch/steps.bat")" 2>&1 | tr -d '\r' >"$scratch/out" || true
-installed=$(sed -n '/^== installed/,/^== uninstalled/p' "$scratch/out")
+today=$(date +%F)
+"$wine_run" cmd /c "$(windows_path "$scratch/steps.bat")" 2>&1 | tr -d '\r' >"$scratch/out" || true
+installed=$(sed -n '/^== installed/,/^== session/p' "$scratch/out")
+started=$(sed -n '/^== session/,/^== uninstalled/p' "$scratch/out")
 uninstalled=$(sed -n '/^== uninstalled/,$p' "$scratch/out")
 
 for file in "$product_executable.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'platforms\qwindows.dll' \
@@ -52,8 +64,14 @@ done
 grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$installed" || fail "no Start menu entry"
 grep -q 'UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in Apps & Features"
 
+grep -qx '== session 0' <<<"$started" || fail "the installed program did not run as it should"
+grep -qE "Duration +REG_SZ +($today|$(date +%F))\$" <<<"$started" || fail "the program wrote no date into the registry"
+if [ -n "$shots" ]; then
+    for bitmap in "$shots"/*.bmp; do convert "$bitmap" "${bitmap%.bmp}.png" && rm "$bitmap"; done
+fi
+
 [ "$(grep -c '^C:\\Program Files' <<<"$uninstalled")" -eq 1 ] || fail "files left after uninstalling"
 grep -qF "$product_name" <<<"$(grep '^C:\\ProgramData' <<<"$uninstalled")" && fail "Start menu entry left"
 grep -q 'UninstallString' <<<"$uninstalled" && fail "Apps & Features entry left"
 grep -q 'Duration.*REG_SZ.*2026-01-01' <<<"$uninstalled" || fail "the user's settings went with the program"
-echo "installer: installed 9 files and a Start menu entry, uninstalled them, kept the settings"
+echo "installer: installed 9 files and a Start menu entry, ran the program, uninstalled them, kept the settings"
