@@ -14,7 +14,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <memory>
 
@@ -92,9 +91,7 @@ void TestImport::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_window = std::make_unique<frmMain>();
     connectMainWindow(m_window.get());
-    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(velto::test::showOwned(m_window.get()));
     QTest::keyClicks(m_window->txtName, QStringLiteral("john smith"));
 }
 
@@ -130,8 +127,7 @@ void TestImport::nameMustEndInLowerCaseNum()
     const QByteArray reading = savedReading("March", "7", "1972");
     MessageRecorder messages;
     importFile(write("READING.NUM", reading));
-    QCOMPARE(messages.messages.size(), std::size_t{1});
-    QCOMPARE(messages.messages.front().text, QStringLiteral("Please Check The File."));
+    QCOMPARE(messages.texts(), QStringList{"Please Check The File."});
     QCOMPARE(messages.messages.front().icon, QMessageBox::Critical);
     QCOMPARE(messages.messages.front().parent, m_window.get());
     QVERIFY(!m_window->resultsPageInFront());
@@ -214,8 +210,7 @@ void TestImport::emptyNameBoxGivesItsMessageAfterTheDate()
     MessageRecorder messages;
     importFile(write("reading.num", savedReading("March", "7", "1972")));
     QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
-    QCOMPARE(messages.messages.size(), std::size_t{1});
-    QCOMPARE(messages.messages.front().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(messages.texts(), QStringList{"Please Enter Your Name"});
     QVERIFY(loadedExitScreen());
 }
 
@@ -271,8 +266,7 @@ void TestImport::unreadableOrHostileFiles()
 
     if (refused) {
         // Refused whole: nothing of it applied, nothing computed.
-        QCOMPARE(messages.messages.size(), std::size_t{1});
-        QCOMPARE(messages.messages.front().text, QStringLiteral("Please Check The File."));
+        QCOMPARE(messages.texts(), QStringList{"Please Check The File."});
         QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
         QVERIFY(!m_window->resultsPageInFront());
         return;
@@ -300,32 +294,23 @@ void TestImport::realDialogOpensEmptyEachTime()
         ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
         : home.path() + "/Documents";
     for (int round = 0; round < 2; ++round) {
-        QString seenName = QStringLiteral("unseen");
-        QString seenTitle, seenFolder;
-        bool answered = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog || answered)
-                return;
-            answered = true;
+        m_window->cboMonth->setCurrentIndex(0);
+        QString seenName, seenTitle, seenFolder;
+        const auto answer = [&](QFileDialog* dialog) {
             auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            seenName = nameEdit ? nameEdit->text() : QStringLiteral("no name box");
+            QVERIFY(nameEdit);
+            seenName = nameEdit->text();
             seenTitle = dialog->windowTitle();
             seenFolder = dialog->directory().absolutePath();
             QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
             QCOMPARE(dialog->nameFilters(), QStringList{"Velto Numeris Pro (*.num)"});
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("num"));
-            if (nameEdit)
-                nameEdit->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        });
-        poll.start(20);
-        m_window->cboMonth->setCurrentIndex(0);
+            nameEdit->setText(path);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides the slot
+        };
+        QVERIFY(velto::test::answerModal<QFileDialog>(
+            [this] { QTest::mouseClick(m_window->cmdOpen, Qt::LeftButton); }, answer));
 
-        QTest::mouseClick(m_window->cmdOpen, Qt::LeftButton);
-
-        QVERIFY(answered);
         QCOMPARE(seenTitle, QStringLiteral("Select the source file"));
         QCOMPARE(seenName, QString());
         QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
