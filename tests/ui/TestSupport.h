@@ -7,12 +7,15 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Utf16.h"
+#include "product/Product.h"
 #include "ui/common/DesignFrame.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -81,8 +84,26 @@ public:
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
+    // The texts in the order they came: one compare pins how many and which.
+    QStringList texts() const
+    {
+        QStringList said;
+        for (const Message& message : messages)
+            said << message.text;
+        return said;
+    }
+
     std::vector<Message> messages;
 };
+
+// Shows a window the test owns (closing must not delete it) and waits until
+// it can be seen.
+inline bool showOwned(QWidget* window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    return QTest::qWaitForWindowExposed(window);
+}
 
 // Where a control inside `container` is seen whole: inside a frame's border.
 inline QRect roomIn(const QWidget* container)
@@ -90,6 +111,33 @@ inline QRect roomIn(const QWidget* container)
     if (const auto* frame = qobject_cast<const DesignFrame*>(container))
         return frame->insideBorder();
     return container->rect();
+}
+
+// The labels and buttons in `window` whose caption is clipped: cut off, or a
+// label sticking out of its frame's border. Empty when all are seen whole.
+inline QStringList clippedCaptions(const QWidget* window)
+{
+    QStringList clipped;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        const QSize hint = label->sizeHint();
+        const bool fits = label->wordWrap()
+            ? label->heightForWidth(label->width()) <= label->height()
+            : hint.width() <= label->width() && hint.height() <= label->height();
+        if (!fits || !roomIn(label->parentWidget()).contains(label->geometry()))
+            clipped << label->objectName();
+    }
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->fontMetrics().horizontalAdvance(button->text().remove('&')) >= button->width() - 4)
+            clipped << button->objectName();
+    }
+    return clipped;
+}
+
+// The address of one of the vendor's pages.
+inline QString vendorPage(const char* key)
+{
+    return QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=%2")
+        .arg(QLatin1String(product::VendorHost), QLatin1String(key));
 }
 
 // Profile text d as the windows show it.

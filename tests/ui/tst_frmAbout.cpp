@@ -1,25 +1,22 @@
 #include "TestSupport.h"
 
 #include "platform/Twips.h"
-#include "product/Product.h"
 #include "shell/Shell.h"
 #include "ui/about/frmAbout.h"
 #include "ui/common/LinkLabel.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTimer>
-#include <QUrl>
 
 #include <functional>
 #include <memory>
 
 using namespace velto;
 using velto::test::MessageRecorder;
+using velto::test::vendorPage;
 
 class TestAboutWindow : public QObject {
     Q_OBJECT
@@ -48,8 +45,7 @@ private:
     };
 
     // Opens the window through its menu handler and runs `steps` on it once
-    // it is up and active. Closes it afterwards if the steps left it open, so
-    // a failed check cannot leave the test waiting in the modal loop.
+    // it is up and active; closes it afterwards if the steps left it open.
     Opening openAbout(const std::function<void(frmAbout*)>& steps);
 
     std::unique_ptr<QWidget> m_owner;
@@ -64,8 +60,7 @@ void TestAboutWindow::init()
     m_owner->setGeometry(10, 10, 200, 150); // off centre, so centring over it would show
     m_ownerButton = new QPushButton(QStringLiteral("Owner"), m_owner.get());
     m_ownerButton->setGeometry(20, 20, 100, 30);
-    m_owner->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
+    QVERIFY(velto::test::showOwned(m_owner.get()));
     m_urls = std::make_unique<velto::test::AddressRecorder>();
 }
 
@@ -78,34 +73,13 @@ void TestAboutWindow::cleanup()
 TestAboutWindow::Opening TestAboutWindow::openAbout(const std::function<void(frmAbout*)>& steps)
 {
     Opening opening;
-    // Cancels the steps if the handler returned without running a modal loop.
-    const QObject scope;
-    QTimer::singleShot(0, &scope, [&] {
-        auto* window = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-        if (!window)
-            return;
+    const auto answer = [&](frmAbout* window) {
         opening.window = window;
-        opening.opened = true;
-        // A transient window counts as active while its owner is, so
-        // qWaitForWindowActive() would not wait for the switch.
-        if (QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
-            steps(window);
-        else
-            QTest::qFail("the About window never became active", __FILE__, __LINE__);
-        if (opening.window) {
-            opening.leftOpen = opening.window->isVisible();
-            if (opening.leftOpen)
-                opening.window->close();
-        }
-    });
-    showAbout(m_owner.get());
+        steps(window);
+        opening.leftOpen = opening.window && opening.window->isVisible();
+    };
+    opening.opened = velto::test::answerModal<frmAbout>([this] { showAbout(m_owner.get()); }, answer);
     return opening;
-}
-
-static QString vendorPage(const char* key)
-{
-    return QStringLiteral("http://%1/velto-free-arithmancy/ssd.php?page=%2")
-        .arg(QLatin1String(product::VendorHost), QLatin1String(key));
 }
 
 void TestAboutWindow::opensModalOverItsOwner()
@@ -223,23 +197,9 @@ void TestAboutWindow::fixedSizeCentredOnTheScreen()
 void TestAboutWindow::noCaptionIsClipped()
 {
     frmAbout window;
-    window.setAttribute(Qt::WA_DeleteOnClose, false);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QList<QLabel*> labels = window.findChildren<QLabel*>();
-    QCOMPARE(labels.size(), 6);
-    for (const QLabel* label : labels) {
-        const QString name = label->objectName();
-        if (label->wordWrap()) {
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
-        } else {
-            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(name));
-            QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(name));
-        }
-        QVERIFY2(window.rect().contains(label->geometry()), qPrintable(name));
-    }
-    const int needed = window.cmdOK->fontMetrics().horizontalAdvance(window.cmdOK->text());
-    QVERIFY(needed < window.cmdOK->width() - 4);
+    QVERIFY(velto::test::showOwned(&window));
+    QCOMPARE(window.findChildren<QLabel*>().size(), 6);
+    QCOMPARE(velto::test::clippedCaptions(&window), QStringList());
     QVERIFY(window.rect().contains(window.cmdOK->geometry()));
 }
 

@@ -42,13 +42,10 @@ private slots:
     void typedLettersBecomeCapitals();
     void readingOfTypedName_data();
     void readingOfTypedName();
-    void pastedTextIsNotConverted();
-    void blanksAroundTheNameDoNotCount();
     void emptyNameIsRefused();
     void backClearsAndFocusesTheName();
     void computeKeepsTheFocus();
     void recomputeOnResultsPageStaysThere();
-    void accentedLetterReachesTheScreen();
     void resultBoxEventsEmptyTheClipboard_data();
     void resultBoxEventsEmptyTheClipboard();
     void tabOrderRunsThroughHiddenControls();
@@ -73,9 +70,7 @@ private:
 void TestMainWindow::init()
 {
     m_window = std::make_unique<frmMain>();
-    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(velto::test::showOwned(m_window.get()));
     m_window->activateWindow();
     m_window->txtName->setFocus();
     QTRY_VERIFY(m_window->txtName->hasFocus());
@@ -147,30 +142,18 @@ void TestMainWindow::readingOfTypedName_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("press"); // how the reading is asked for
     QTest::addColumn<QStringList>("numbers"); // empty: refused, nothing shown
-    QTest::addColumn<QStringList>("texts"); // "p<d>" for profile text d
-
-    QTest::newRow("john smith") << "john smith" << "click" << QStringList{"8", "6", "2"}
-                                << QStringList{"p8", "p6", "p2"};
-    QTest::newRow("rhythm: no vowel") << "rhythm" << "click" << QStringList{"2", "0", "2"}
-                                      << QStringList{"p2", "No Heart Number available", "p2"};
-    QTest::newRow("iou: no consonant") << "IOU" << "click" << QStringList{"9", "9", "0"}
-                                       << QStringList{"p9", "p9", "No Social Number available"};
-    QTest::newRow("blanks only") << "   " << "click" << QStringList{"0", "0", "0"}
-                                 << QStringList{"No Character Number available", "No Heart Number available",
-                                                "No Social Number available"};
-    QTest::newRow("digits and punctuation")
-        << "123-45" << "click" << QStringList{"0", "0", "0"}
-        << QStringList{"No Character Number available", "No Heart Number available",
-                       "No Social Number available"};
-    QTest::newRow("each number its own text") << "eeeee n" << "click" << QStringList{"3", "7", "5"}
-                                                 << QStringList{"p3", "p7", "p5"};
-    QTest::newRow("Return in the name box") << "john smith" << "Return" << QStringList{"8", "6", "2"}
-                                            << QStringList{"p8", "p6", "p2"};
-    QTest::newRow("keypad Enter in the name box") << "iou" << "Enter" << QStringList{"9", "9", "0"}
-                                                  << QStringList{"p9", "p9", "No Social Number available"};
-    QTest::newRow("empty name, clicked") << "" << "click" << QStringList{} << QStringList{};
-    QTest::newRow("empty name, Return") << "" << "Return" << QStringList{} << QStringList{};
-    QTest::newRow("empty name, Return held") << "" << "held" << QStringList{} << QStringList{};
+    QTest::newRow("john smith") << "john smith" << "click" << QStringList{"8", "6", "2"};
+    QTest::newRow("rhythm: no vowel") << "rhythm" << "click" << QStringList{"2", "0", "2"};
+    QTest::newRow("iou: no consonant") << "IOU" << "click" << QStringList{"9", "9", "0"};
+    QTest::newRow("blanks only") << "   " << "click" << QStringList{"0", "0", "0"};
+    QTest::newRow("digits and punctuation") << "123-45" << "click" << QStringList{"0", "0", "0"};
+    QTest::newRow("each number its own text") << "eeeee n" << "click" << QStringList{"3", "7", "5"};
+    QTest::newRow("accented letter in the text") << "f" << "click" << QStringList{"6", "0", "6"};
+    QTest::newRow("blanks around the name") << "   yves  " << "click" << QStringList{"8", "5", "3"};
+    QTest::newRow("Return in the name box") << "john smith" << "Return" << QStringList{"8", "6", "2"};
+    QTest::newRow("keypad Enter in the name box") << "iou" << "Enter" << QStringList{"9", "9", "0"};
+    QTest::newRow("empty name, Return") << "" << "Return" << QStringList{};
+    QTest::newRow("empty name, Return held") << "" << "held" << QStringList{};
     // clang-format on
 }
 
@@ -179,7 +162,6 @@ void TestMainWindow::readingOfTypedName()
     QFETCH(QString, typed);
     QFETCH(QString, press);
     QFETCH(QStringList, numbers);
-    QFETCH(QStringList, texts);
 
     MessageRecorder recorder;
     typeName(typed);
@@ -198,8 +180,7 @@ void TestMainWindow::readingOfTypedName()
     }
 
     if (numbers.isEmpty()) {
-        QCOMPARE(recorder.messages.size(), std::size_t{1});
-        QCOMPARE(recorder.messages.front().text, QStringLiteral("Please Enter Your Name"));
+        QCOMPARE(recorder.texts(), QStringList{"Please Enter Your Name"});
         QVERIFY(!m_window->resultsPageInFront());
         QVERIFY(m_window->txtName->hasFocus());
         return;
@@ -207,31 +188,14 @@ void TestMainWindow::readingOfTypedName()
     QVERIFY(recorder.messages.empty());
     QVERIFY(m_window->resultsPageInFront());
     QCOMPARE(shownNumbers(), numbers);
+    // Each box shows the profile of its own number, or says it has none.
+    const char* none[] = {"Character", "Heart", "Social"};
     for (int i = 0; i < 3; ++i) {
-        const QString expected = texts[i].startsWith('p') ? profileText(texts[i].mid(1).toInt()) : texts[i];
+        const int d = numbers[i].toInt();
+        const QString expected = d ? profileText(d) : QStringLiteral("No %1 Number available").arg(none[i]);
         QCOMPARE(m_window->txtResult[static_cast<std::size_t>(i)]->toPlainText(), expected);
     }
     QCOMPARE(m_window->txtName->text(), typed.toUpper()); // Enter typed nothing
-}
-
-void TestMainWindow::pastedTextIsNotConverted()
-{
-    m_window->txtName->insert(QStringLiteral("john smith")); // as a paste arrives
-    QCOMPARE(m_window->txtName->text(), QStringLiteral("john smith"));
-    m_window->cmdNext_Click();
-    QCOMPARE(shownNumbers(), (QStringList{"0", "0", "0"}));
-    QCOMPARE(m_window->txtResult[0]->toPlainText(), QStringLiteral("No Character Number available"));
-}
-
-void TestMainWindow::blanksAroundTheNameDoNotCount()
-{
-    typeName(QStringLiteral("   yves  "));
-    m_window->cmdNext_Click();
-    QCOMPARE(shownNumbers(), (QStringList{"8", "5", "3"}));
-    // A tab is not a blank: it stays in the name but counts nothing.
-    m_window->txtName->setText(QStringLiteral("\tYVES\t"));
-    m_window->cmdNext_Click();
-    QCOMPARE(shownNumbers(), (QStringList{"8", "5", "3"}));
 }
 
 void TestMainWindow::emptyNameIsRefused()
@@ -244,9 +208,8 @@ void TestMainWindow::emptyNameIsRefused()
     MessageRecorder recorder;
     QTest::mouseClick(m_window->cmdNext, Qt::LeftButton);
 
-    QCOMPARE(recorder.messages.size(), std::size_t{1});
+    QCOMPARE(recorder.texts(), QStringList{"Please Enter Your Name"});
     const Message& message = recorder.messages.front();
-    QCOMPARE(message.text, QStringLiteral("Please Enter Your Name"));
     QCOMPARE(message.icon, QMessageBox::Critical);
     QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(message.parent, m_window.get());
@@ -293,14 +256,6 @@ void TestMainWindow::recomputeOnResultsPageStaysThere()
     m_window->cmdNext_Click();
     QVERIFY(m_window->resultsPageInFront());
     QCOMPARE(shownNumbers(), (QStringList{"2", "0", "2"}));
-}
-
-void TestMainWindow::accentedLetterReachesTheScreen()
-{
-    typeName(QStringLiteral("f")); // 6, 0, 6
-    m_window->cmdNext_Click();
-    QCOMPARE(m_window->txtResult[0]->toPlainText().count(QChar(0x00E9)), 1);
-    QCOMPARE(m_window->txtResult[0]->toPlainText(), profileText(6));
 }
 
 void TestMainWindow::resultBoxEventsEmptyTheClipboard_data()
@@ -444,23 +399,8 @@ void TestMainWindow::noCaptionIsClipped()
 {
     typeName(QStringLiteral("john smith"));
     m_window->cmdNext_Click();
-    const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
-    QVERIFY(labels.size() >= 18);
-    for (QLabel* label : labels) {
-        const QString name = label->objectName();
-        if (label->wordWrap()) {
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
-        } else {
-            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(name));
-            QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(name));
-        }
-        // A label sized to its text must still fit inside its frame's border.
-        QVERIFY2(velto::test::roomIn(label->parentWidget()).contains(label->geometry()), qPrintable(name));
-    }
-    for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
-        const int needed = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
-        QVERIFY2(needed < button->width() - 4, qPrintable(button->objectName()));
-    }
+    QVERIFY(m_window->findChildren<QLabel*>().size() >= 18);
+    QCOMPARE(velto::test::clippedCaptions(m_window.get()), QStringList());
 }
 
 void TestMainWindow::controlsAreSetInTheMeasuredStandIn()
@@ -540,17 +480,12 @@ void TestMainWindow::preparedLaterOnceShown()
     }
     const QPoint off = hand.hotSpot() - tip;
     QVERIFY2(qAbs(off.x()) <= qCeil(scale) && qAbs(off.y()) <= qCeil(scale),
-             qPrintable(QStringLiteral("hot spot %1,%2, fingertip %3,%4")
-                            .arg(hand.hotSpot().x())
-                            .arg(hand.hotSpot().y())
-                            .arg(tip.x())
-                            .arg(tip.y())));
+             qPrintable(QDebug::toString(hand.hotSpot()) + " vs fingertip " + QDebug::toString(tip)));
 }
 
 void TestMainWindow::ampersandShownOnce()
 {
     const QString caption = m_window->lblCobrand->text();
-    QCOMPARE(caption.count(QStringLiteral("&&")), 0);
     QCOMPARE(caption.count('&'), 1);
     QCOMPARE(caption.size(), 184); // 185 as written, with "&&"
 }
@@ -567,6 +502,10 @@ void TestMainWindow::pastedNamesArriveWhole_data()
     QTest::newRow("no-break spaces and separators")
         << QStringLiteral("JOHN\u00A0SMITH\u2028\u2029\u00A0") << QStringList{"8", "6", "2"};
     QTest::newRow("lone CR and LF") << QStringLiteral("JOHN\rSMITH\n") << QStringList{"8", "6", "2"};
+    // A tab is not a blank: it stays in the name but counts nothing.
+    QTest::newRow("tabs around") << QStringLiteral("\tYVES\t") << QStringList{"8", "5", "3"};
+    // Only typed letters become capitals.
+    QTest::newRow("lower case stays") << QStringLiteral("john smith") << QStringList{"0", "0", "0"};
     // clang-format on
 }
 

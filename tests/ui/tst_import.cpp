@@ -14,7 +14,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <memory>
 
@@ -58,14 +57,12 @@ private slots:
     void init();
     void cleanup();
 
-    void cancelChangesNothing();
-    void nameMustEndInLowerCaseNum();
     void validFileSetsDateAndComputes();
     void lineValues_data();
     void lineValues();
     void emptyNameBoxGivesItsMessageAfterTheDate();
-    void unreadableOrHostileFiles_data();
-    void unreadableOrHostileFiles();
+    void chosenFiles_data();
+    void chosenFiles();
     void realDialogOpensEmptyEachTime();
     void appealDrawnAtImportIsShownAtTheEnd();
 
@@ -92,9 +89,7 @@ void TestImport::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_window = std::make_unique<frmMain>();
     connectMainWindow(m_window.get());
-    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(velto::test::showOwned(m_window.get()));
     QTest::keyClicks(m_window->txtName, QStringLiteral("john smith"));
 }
 
@@ -113,37 +108,6 @@ QString TestImport::write(const QString& name, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
-}
-
-void TestImport::cancelChangesNothing()
-{
-    MessageRecorder messages;
-    importFile(QString());
-    QVERIFY(messages.messages.empty());
-    QVERIFY(!m_window->resultsPageInFront());
-    QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
-    QVERIFY(!loadedExitScreen());
-}
-
-void TestImport::nameMustEndInLowerCaseNum()
-{
-    const QByteArray reading = savedReading("March", "7", "1972");
-    MessageRecorder messages;
-    importFile(write("READING.NUM", reading));
-    QCOMPARE(messages.messages.size(), std::size_t{1});
-    QCOMPARE(messages.messages.front().text, QStringLiteral("Please Check The File."));
-    QCOMPARE(messages.messages.front().icon, QMessageBox::Critical);
-    QCOMPARE(messages.messages.front().parent, m_window.get());
-    QVERIFY(!m_window->resultsPageInFront());
-    QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
-
-    // The same file named in lower case, and a name without the dot, are read.
-    importFile(write("reading.num", reading));
-    QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
-    m_window->cboMonth->setCurrentIndex(0);
-    importFile(write("readingnum", reading));
-    QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
-    QCOMPARE(messages.messages.size(), std::size_t{1});
 }
 
 void TestImport::validFileSetsDateAndComputes()
@@ -214,35 +178,46 @@ void TestImport::emptyNameBoxGivesItsMessageAfterTheDate()
     MessageRecorder messages;
     importFile(write("reading.num", savedReading("March", "7", "1972")));
     QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
-    QCOMPARE(messages.messages.size(), std::size_t{1});
-    QCOMPARE(messages.messages.front().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(messages.texts(), QStringList{"Please Enter Your Name"});
     QVERIFY(loadedExitScreen());
 }
 
-void TestImport::unreadableOrHostileFiles_data()
+void TestImport::chosenFiles_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("refused"); // longer than any saved reading: "Please Check The File."
-    QTest::newRow("removed after choosing") << "missing" << false;
-    QTest::newRow("binary noise") << "noise" << false;
-    QTest::newRow("a valid reading padded to the limit") << "at limit" << false;
-    QTest::newRow("one byte over the limit") << "over limit" << true;
-    QTest::newRow("100 MB without a CR") << "huge" << true;
-    QTest::newRow("FIFO") << "fifo" << false;
-    QTest::newRow("folder") << "folder" << false;
+    QTest::addColumn<QString>("name"); // as chosen; empty: the dialog was cancelled
+    QTest::addColumn<QString>("kind"); // what it is
+    QTest::addColumn<QString>("outcome"); // "read", "refused" (Please Check The File.) or "nothing"
+    QTest::addColumn<QStringList>("date"); // shown after; empty: any
+    const QStringList untouched = {"January", "1", "1900"}, saved = {"March", "7", "1972"};
+    QTest::newRow("Cancel") << "" << "" << "nothing" << untouched;
+    QTest::newRow("upper-case extension") << "READING.NUM" << "reading" << "refused" << untouched;
+    QTest::newRow("lower-case extension") << "reading.num" << "reading" << "read" << saved;
+    QTest::newRow("no dot before num") << "readingnum" << "reading" << "read" << saved;
+    QTest::newRow("removed after choosing") << "x.num" << "missing" << "read" << untouched;
+    QTest::newRow("binary noise") << "x.num" << "noise" << "read" << QStringList();
+    QTest::newRow("a valid reading padded to the limit") << "x.num" << "at limit" << "read" << saved;
+    // Longer than any saved reading.
+    QTest::newRow("one byte over the limit") << "x.num" << "over limit" << "refused" << untouched;
+    QTest::newRow("100 MB without a CR") << "x.num" << "huge" << "refused" << untouched;
+    QTest::newRow("FIFO") << "x.num" << "fifo" << "read" << untouched;
+    QTest::newRow("folder") << "x.num" << "folder" << "read" << untouched;
     // clang-format on
 }
 
-void TestImport::unreadableOrHostileFiles()
+void TestImport::chosenFiles()
 {
+    QFETCH(QString, name);
     QFETCH(QString, kind);
-    QFETCH(bool, refused);
-    const QString path = m_dir->filePath("x.num");
-    if (kind.endsWith("limit")) {
+    QFETCH(QString, outcome);
+    QFETCH(QStringList, date);
+    const QString path = name.isEmpty() ? QString() : m_dir->filePath(name);
+    if (kind == "reading") {
+        write(name, savedReading("March", "7", "1972"));
+    } else if (kind.endsWith("limit")) {
         QByteArray reading = savedReading("March", "7", "1972");
         reading += QByteArray(MaxSavedReadingBytes - reading.size() + (kind == "over limit"), 'x');
-        write("x.num", reading);
+        write(name, reading);
     } else if (kind == "noise") {
         QByteArray noise(60000, '\0');
         quint32 state = 12345;
@@ -250,7 +225,7 @@ void TestImport::unreadableOrHostileFiles()
             state = state * 1103515245u + 12345u;
             c = static_cast<char>(state >> 24);
         }
-        write("x.num", noise);
+        write(name, noise);
     } else if (kind == "huge") {
         // Sparse: 100 MB of zero bytes that take no room on disk.
         QFile file(path);
@@ -269,21 +244,18 @@ void TestImport::unreadableOrHostileFiles()
 
     importFile(path); // must return: a blocking read would hang the test here
 
-    if (refused) {
-        // Refused whole: nothing of it applied, nothing computed.
-        QCOMPARE(messages.messages.size(), std::size_t{1});
-        QCOMPARE(messages.messages.front().text, QStringLiteral("Please Check The File."));
-        QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
-        QVERIFY(!m_window->resultsPageInFront());
-        return;
+    if (outcome == "refused") {
+        QCOMPARE(messages.texts(), QStringList{"Please Check The File."});
+        QCOMPARE(messages.messages.front().icon, QMessageBox::Critical);
+        QCOMPARE(messages.messages.front().parent, m_window.get());
+    } else {
+        QVERIFY(messages.messages.empty());
     }
-    QVERIFY(messages.messages.empty());
-    QVERIFY(m_window->resultsPageInFront());
-    QVERIFY(loadedExitScreen());
-    if (kind == "at limit")
-        QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
-    else if (kind != "noise")
-        QCOMPARE(dateShown(), (QStringList{"January", "1", "1900"}));
+    // A refused file is refused whole: nothing of it applied, nothing computed.
+    if (!date.isEmpty())
+        QCOMPARE(dateShown(), date);
+    QCOMPARE(m_window->resultsPageInFront(), outcome == "read");
+    QCOMPARE(loadedExitScreen() != nullptr, outcome == "read");
 }
 
 void TestImport::realDialogOpensEmptyEachTime()
@@ -300,32 +272,23 @@ void TestImport::realDialogOpensEmptyEachTime()
         ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
         : home.path() + "/Documents";
     for (int round = 0; round < 2; ++round) {
-        QString seenName = QStringLiteral("unseen");
-        QString seenTitle, seenFolder;
-        bool answered = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog || answered)
-                return;
-            answered = true;
+        m_window->cboMonth->setCurrentIndex(0);
+        QString seenName, seenTitle, seenFolder;
+        const auto answer = [&](QFileDialog* dialog) {
             auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            seenName = nameEdit ? nameEdit->text() : QStringLiteral("no name box");
+            QVERIFY(nameEdit);
+            seenName = nameEdit->text();
             seenTitle = dialog->windowTitle();
             seenFolder = dialog->directory().absolutePath();
             QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
             QCOMPARE(dialog->nameFilters(), QStringList{"Velto Numeris Pro (*.num)"});
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("num"));
-            if (nameEdit)
-                nameEdit->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        });
-        poll.start(20);
-        m_window->cboMonth->setCurrentIndex(0);
+            nameEdit->setText(path);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides the slot
+        };
+        QVERIFY(velto::test::answerModal<QFileDialog>(
+            [this] { QTest::mouseClick(m_window->cmdOpen, Qt::LeftButton); }, answer));
 
-        QTest::mouseClick(m_window->cmdOpen, Qt::LeftButton);
-
-        QVERIFY(answered);
         QCOMPARE(seenTitle, QStringLiteral("Select the source file"));
         QCOMPARE(seenName, QString());
         QCOMPARE(dateShown(), (QStringList{"March", "7", "1972"}));
