@@ -24,7 +24,12 @@ fail() {
 }
 
 (cd "$build" && cpack -G NSIS -B "$scratch/package" >"$scratch/cpack.log") || { cat "$scratch/cpack.log" >&2; exit 1; }
-installer=$(ls "$scratch"/package/*.exe)
+installer=$scratch/package/$product_executable-$product_version-win64-setup.exe
+[ -f "$installer" ] || fail "no installer named $(basename "$installer")"
+# What is installed carries no debugging information: 20 MB of it in the program.
+while read -r file; do
+    ! x86_64-w64-mingw32-objdump -h "$file" | grep -q debug_info || fail "not stripped: $file"
+done < <(find "$scratch/package/_CPack_Packages" -iname '*.exe' -o -iname '*.dll')
 windows_path() { echo "Z:${1//\//\\}"; }
 folder="C:\\Program Files\\$product_name"
 programs='C:\ProgramData\Microsoft\Windows\Start Menu\Programs'
