@@ -2,7 +2,7 @@
 # Builds, once, what the Windows program is cross-built against: Qt from
 # Debian's own qt6-base source package and GoogleTest from Debian's sources,
 # both for mingw-w64, into a cache outside the clone. Installs the Debian
-# packages this needs (through sudo unless run as root). Each part is rebuilt
+# packages this needs (scripts/install-deps.sh windows). Each part is rebuilt
 # only when its source version, compiler or options change; otherwise this is
 # a no-op. Usage: scripts/build-qt-windows.sh
 #
@@ -25,30 +25,7 @@ else
     sudo=(false)
 fi
 
-packages=(
-    # the cross compiler (posix threads) and its resource compiler
-    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    # Qt's build tools run on this machine: Debian's, at the source's version
-    qt6-base-dev qt6-base-dev-tools
-    # fetching and building the sources
-    dpkg-dev cmake ninja-build googletest
-    # running the Windows programs: Wine, its fonts, and a private display
-    wine64 fonts-wine fonts-dejavu-core xvfb xauth
-    # the installer
-    nsis
-)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    say "installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-deps.sh" windows
 
 # The cached Qt must match Debian's host tools exactly: moc and rcc of
 # another version write code that the libraries do not accept.

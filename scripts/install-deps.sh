@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that one purpose needs: "run" (build and
-# run the program) or "test" (everything: tests, benchmarks, fuzzing,
-# packaging checks, screenshots; the default). Safe to run again: only
-# missing packages are installed. Usage: scripts/install-deps.sh [run|test]
+# run the program), "test" (the Linux tests, benchmarks, fuzzing, packaging
+# checks, screenshots; the default) or "windows" (cross-building the Windows
+# program and testing it under Wine; scripts/build-qt-windows.sh asks for
+# it). Safe to run again: only missing packages are installed.
+# Usage: scripts/install-deps.sh [run|test|windows]
 set -euo pipefail
 
 purpose=${1:-test}
@@ -31,7 +33,21 @@ case $purpose in
             at-spi2-core python3-pyatspi dbus-daemon
         )
         ;;
-    *) echo "install-deps: usage: $0 [run|test]" >&2; exit 2 ;;
+    windows)
+        packages+=(
+            # the cross compiler (posix threads) and its resource compiler
+            g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+            # Qt's build tools run on this machine: Debian's, at the source's version
+            qt6-base-dev-tools
+            # fetching and building Qt's and GoogleTest's sources
+            dpkg-dev googletest
+            # running the Windows programs: Wine, its fonts, and a private display
+            wine64 fonts-wine xvfb xauth
+            # the installer
+            nsis
+        )
+        ;;
+    *) echo "install-deps: usage: $0 [run|test|windows]" >&2; exit 2 ;;
 esac
 
 missing=()
