@@ -56,7 +56,8 @@ reg query "$uninstall_key"
 reg query "$settings_key" /v Duration
 BAT
 today=$(date +%F)
-"$wine_run" cmd /c "$(windows_path "$scratch/steps.bat")" 2>&1 | tr -d '\r' >"$scratch/out" || true
+# The program in Wine's own windows, whatever platform the test run names.
+QT_QPA_PLATFORM=windows "$wine_run" cmd /c "$(windows_path "$scratch/steps.bat")" 2>&1 | tr -d '\r' >"$scratch/out" || true
 installed=$(sed -n '/^== installed/,/^== session/p' "$scratch/out")
 started=$(sed -n '/^== session/,/^== uninstalled/p' "$scratch/out")
 uninstalled=$(sed -n '/^== uninstalled/,$p' "$scratch/out")
