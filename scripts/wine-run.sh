@@ -95,8 +95,9 @@ if [ "$display_mode" = auto ]; then
     esac
 fi
 if [ "$display_mode" = xvfb ]; then
-    # Xvfb picks a free display number and writes it once it is ready.
-    Xvfb -displayfd 8 -screen 0 1280x1024x24 -nolisten tcp 8>"$run/display" 2>"$run/xvfb.log" &
+    # Xvfb picks a free display number and writes it once it is ready. Room
+    # for the largest window at 200 %, as on a screen that calls for it.
+    Xvfb -displayfd 8 -screen 0 2560x1600x24 -nolisten tcp 8>"$run/display" 2>"$run/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$run/display" ] && break

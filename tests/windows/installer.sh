@@ -44,8 +44,16 @@ echo == installed
 dir /s /b /a-d "$folder"
 dir /s /b /a-d "$programs"
 reg query "$uninstall_key" /v UninstallString
-"$(windows_path "$session")" "$folder\\$product_executable.exe" "$product_title" "$product_name" $main_client "$([ -z "$shots" ] || windows_path "$shots")"
+set session="$(windows_path "$session")" "$folder\\$product_executable.exe" "$product_title" "$product_name" $main_client "$([ -z "$shots" ] || windows_path "$shots")"
+%session%
 echo == session %errorlevel%
+rem Again at 150 % and 200 %, as the display settings set them.
+reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 144 /f >nul
+%session%
+echo == session at 150 %%: %errorlevel%
+reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 192 /f >nul
+%session%
+echo == session at 200 %%: %errorlevel%
 reg query "$settings_key" /v Duration
 reg add "$settings_key" /v Duration /d 2026-01-01 /f
 "$folder\\Uninstall.exe" /S _?=$folder
@@ -70,7 +78,9 @@ done
 grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$installed" || fail "no Start menu entry"
 grep -q 'UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in Apps & Features"
 
-grep -qx '== session 0' <<<"$started" || fail "the installed program did not run as it should"
+for scale in '' ' at 150 %:' ' at 200 %:'; do
+    grep -qx "== session$scale 0" <<<"$started" || fail "the installed program did not run as it should$scale"
+done
 grep -qE "Duration +REG_SZ +($today|$(date +%F))\$" <<<"$started" || fail "the program wrote no date into the registry"
 if [ -n "$shots" ]; then
     for bitmap in "$shots"/*.bmp; do convert "$bitmap" "${bitmap%.bmp}.png" && rm "$bitmap"; done

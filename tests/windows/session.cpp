@@ -148,7 +148,11 @@ void shoot(HWND window, const wchar_t* name)
     const DWORD stride = (DWORD(width) * 3 + 3) & ~3u, size = stride * DWORD(height);
     BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof info.bmiHeader + size), 0, 0,
                           DWORD(sizeof file + sizeof info.bmiHeader)};
-    const std::wstring path = g_shots + L"\\" + name + L".bmp";
+    // Named as the Linux screenshots are: "about.png", "about-1.5x.png".
+    wchar_t scale[16] = L"";
+    if (const int dpi = GetDeviceCaps(screen, LOGPIXELSX); dpi != 96)
+        swprintf(scale, 16, L"-%gx", dpi / 96.0);
+    const std::wstring path = g_shots + L"\\" + name + scale + L".bmp";
     if (FILE* out = _wfopen(path.c_str(), L"wb")) {
         std::fwrite(&file, sizeof file, 1, out);
         std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
