@@ -13,6 +13,7 @@
 #include <QtPlugin>
 
 #include <cstdlib>
+#include <utility>
 
 // Resource PNGs read without probing every image format plugin.
 Q_IMPORT_PLUGIN(ResourcePngPlugin)
@@ -24,7 +25,7 @@ int main(int argc, char* argv[])
     velto::prepareProcess();
     // Fontconfig reads its configuration while Qt connects to the display.
     velto::preloadFontConfiguration();
-    const std::unique_ptr<QApplication> app = velto::openApplication(argc, argv);
+    std::unique_ptr<QApplication> app = velto::openApplication(argc, argv);
     if (!app)
         return EXIT_FAILURE;
     QCoreApplication::setApplicationName(velto::applicationName());
@@ -38,5 +39,5 @@ int main(int argc, char* argv[])
     const int status = velto::processEnding() ? 0 : app->exec();
     // Windows unloaded on the way out are destroyed here, not leaked.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return status;
+    return velto::closeApplication(std::move(app), status);
 }

@@ -79,4 +79,20 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
     return app;
 }
 
+int closeApplication(std::unique_ptr<QApplication> app, int status)
+{
+    // Qt 6.4 can deadlock as it closes a Wayland connection: its event
+    // thread waits in wl_display_read_events for a read that the main
+    // thread, waiting for that thread, never makes. Nothing of the
+    // program's own is left to do by now (windows destroyed, settings
+    // written and synced; the lock goes with the process), so under Wayland
+    // the process ends without taking the connection down.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    app.reset();
+    return status;
+}
+
 } // namespace velto

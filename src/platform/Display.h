@@ -14,6 +14,10 @@ namespace velto {
 // made, then passed on. `argc` and `argv` must outlive the application.
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv);
 
+// Ends the application once its event loop has ended and the program's own
+// work is done, and returns `status` for main to return.
+int closeApplication(std::unique_ptr<QApplication> app, int status);
+
 namespace display {
 
 // Each system's half: whether any display is named at all, and which
