@@ -23,13 +23,17 @@ def check(condition, what):
         print("FAIL:", what, file=sys.stderr)
 
 
-def retry(find, what, seconds=15):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.2)
+def retry(find, what, seconds=15, tries=1, again=None):
+    """Poll for what find() returns; between tries, again() acts once more."""
+    for attempt in range(tries):
+        if attempt:
+            again()
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            found = find()
+            if found:
+                return found
+            time.sleep(0.2)
     print("FAIL: never found:", what, file=sys.stderr)
     sys.exit(1)
 
@@ -144,22 +148,18 @@ check(opened() == ["http://www.brimwell.example/velto-free-arithmancy/ssd.php?pa
 # dialog above: give it to the main window.)
 # On a loaded machine the keys can come before the window takes them: like a
 # user, close whatever opened and press them again, three times at most.
-about = None
-for attempt in range(3):
+def press_about(close_first=False):
+    if close_first:
+        key("Escape")
+        key("Escape")
     subprocess.run(["xdotool", "search", "--name", "^" + title + "$", "windowfocus"], check=False)
     key("alt+h")
     key("a")
-    deadline = time.monotonic() + 10
-    while not about and time.monotonic() < deadline:
-        about = window(title, exclude=[main])
-        time.sleep(0.2)
-    if about:
-        break
-    key("Escape")
-    key("Escape")
-if not about:
-    print("FAIL: never found: the About window", file=sys.stderr)
-    sys.exit(1)
+
+
+press_about()
+about = retry(lambda: window(title, exclude=[main]), "the About window", seconds=10, tries=3,
+              again=lambda: press_about(close_first=True))
 check(focusable_without_name(about) == [], f"About: focusable controls without a name: {focusable_without_name(about)}")
 check(by(about, "push button", "OK"), "About: no OK button")
 about_links = by(about, "link")
