@@ -4,7 +4,7 @@
 # unpacks it and starts the packaged program in a private X server.
 # Usage: package.sh <build folder>
 build=$(cd "$1" && pwd)
-source "$(dirname "$0")/xvfb-session.sh"
+source "$(dirname "$0")/display-session.sh"
 id=$product_desktop_id
 
 stage=$work/stage
