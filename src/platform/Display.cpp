@@ -1,5 +1,6 @@
 #include "platform/Display.h"
 
+#include "platform/Log.h"
 #include "product/Product.h"
 
 #include <QByteArray>
@@ -46,7 +47,13 @@ QByteArray displayAskedFor()
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
-        // Qt gives up on every platform it could try and would abort.
+        // Qt gives up on every platform it could try and would abort. Its
+        // reasons, for a bug report, only when asked for.
+        if (lcPlatform().isInfoEnabled()) {
+            for (const HeldMessage& m : heldMessages)
+                std::fprintf(stderr, "%s\n", qUtf8Printable(m.text));
+            std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+        }
         const QByteArray why = "cannot open the display (" + askedFor + ')';
         sayNoDisplay(why.constData());
         std::fflush(nullptr);

@@ -42,6 +42,10 @@ server_pids=()
 mounts=()
 made=()
 cleanup() {
+    # Only in the session's own shell: a child forked for "prog &" and
+    # signalled before it runs prog still holds this trap, and would end the
+    # session's servers under the tests still running.
+    [ "$BASHPID" = "$$" ] || return 0
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     for m in "${mounts[@]}"; do umount "$m" 2>/dev/null || true; done
     for m in "${made[@]}"; do rm -rf "$m"; done

@@ -76,8 +76,12 @@ kill -TERM "$app"; wait "$app" || fail "SIGTERM: status $?"
 # A request to terminate ends the program at any moment of its start, before
 # its event loop runs too, within 5 seconds. Once main runs (surely by 0.1 s)
 # it ends with status 0; before that the system's default ends it.
+# The start is the program's: until the shell's child has become it, a
+# signal would end a shell, not the program.
 for delay in 0 0.01 0.03 0.1 0.3; do
     "$binary" & app=$!; pids+=("$app")
+    poll '[ "$(readlink "/proc/$app/exe")" = "$(readlink -f "$binary")" ]' 5 ||
+        fail "the program did not start"
     sleep "$delay"
     kill -TERM "$app"
     for ((i = 0; i < 50; i++)); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
