@@ -4,6 +4,7 @@
 # black and white or the 16 VGA colours, with alpha 0 or 255 and nothing in
 # between: a pixel at least half opaque takes the nearest palette colour, any
 # other becomes fully transparent; it says how many pixels that changed.
+# Last, the Windows installer's two BMPs are drawn from the icon's PNGs.
 # Needs rsvg-convert (Debian package librsvg2-bin) and ImageMagick.
 # Usage: scripts/render-images.sh
 set -euo pipefail
@@ -34,3 +35,19 @@ for name in link-hand-mono link-hand-color; do
         echo "render-images: $png: $changed of $((size * size)) pixels changed by quantising"
     done
 done
+
+# The Windows installer's pictures, the icon with the program's name: the
+# header of its pages (150 x 57, on the header's white) and the side of its
+# welcome and finish pages (164 x 314, on the main window's teal). NSIS shows
+# uncompressed BMP only; 256 colours, undithered, look the same as true colour
+# at a third of the size.
+bmp() {
+    local out=$dir/$1
+    shift
+    convert "$@" -alpha off -dither None -colors 256 -type Palette -compress None "BMP3:$out"
+}
+name='Velto\nArithmancy'
+bmp installer-header.bmp -size 150x57 xc:white "$dir/app-icon-48.png" -gravity west -geometry +4+0 -composite \
+    -font DejaVu-Sans-Bold -pointsize 12 -fill 'rgb(22,163,163)' -annotate +58+0 "$name"
+bmp installer-welcome.bmp -size 164x314 xc:'rgb(22,163,163)' "$dir/app-icon-128.png" -gravity north -geometry +0+36 \
+    -composite -font DejaVu-Sans-Bold -pointsize 20 -fill white -annotate +0+186 "$name"
