@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextBlock>
 
 #include <memory>
 
@@ -401,6 +402,25 @@ void TestMainWindow::noCaptionIsClipped()
     m_window->cmdNext_Click();
     QVERIFY(m_window->findChildren<QLabel*>().size() >= 18);
     QCOMPARE(velto::test::clippedCaptions(m_window.get()), QStringList());
+    // Each result box shows three whole lines of its text; the scroll bar
+    // leads to the rest.
+    for (ResultBox* box : m_window->txtResult) {
+        const QTextBlock block = box->document()->firstBlock();
+        QVERIFY(block.layout()->lineCount() > 3);
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+        for (int i = 0; i < 3; ++i) {
+            QTextCursor line(block);
+            line.setPosition(block.position() + block.layout()->lineAt(i).textStart());
+            const QRect shown = box->cursorRect(line);
+            QVERIFY2(shown.top() >= 0 && shown.bottom() < box->viewport()->height(),
+                     qPrintable(QStringLiteral("%1, line %2: %3 to %4 of %5")
+                                    .arg(box->objectName())
+                                    .arg(i + 1)
+                                    .arg(shown.top())
+                                    .arg(shown.bottom())
+                                    .arg(box->viewport()->height())));
+        }
+    }
 }
 
 void TestMainWindow::controlsAreSetInTheMeasuredStandIn()

@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cmath>
+
 namespace velto {
 
 ResultBox::ResultBox(QWidget* parent)
@@ -33,6 +36,30 @@ void ResultBox::paintEvent(QPaintEvent* event)
     // as designed.
     QPainter painter(viewport());
     paintFocusRing(painter, viewport()->rect(), palette().color(QPalette::Base));
+}
+
+void ResultBox::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    fitWholeLines();
+}
+
+void ResultBox::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitWholeLines();
+}
+
+void ResultBox::fitWholeLines()
+{
+    // The designed height holds three lines and little more: the edit
+    // control's default margin of 4 pixels would push the last one through
+    // the bottom edge. The margin takes what the whole lines leave over.
+    const qreal line = QFontMetricsF(font()).lineSpacing();
+    const qreal height = viewport()->height();
+    const qreal spare = height - std::max(1.0, std::floor(height / line)) * line;
+    document()->setDocumentMargin(std::clamp(std::floor(spare / 2), 0.0, 4.0));
 }
 
 void ResultBox::focusInEvent(QFocusEvent* event)

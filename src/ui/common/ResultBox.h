@@ -7,8 +7,8 @@ namespace velto {
 // A read-only, multi-line result box that reports the mouse going down,
 // moving, going up and clicking over it, after it has handled each itself
 // (so that whatever it did with the selection has already happened). It
-// shows when it has the keyboard focus, and its scroll bar keeps the
-// system's colours.
+// shows when it has the keyboard focus, its scroll bar keeps the system's
+// colours, and it shows as many whole lines as its height holds.
 class ResultBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -22,11 +22,16 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void fitWholeLines();
 };
 
 } // namespace velto
