@@ -98,9 +98,13 @@ QCursor linkCursor(LinkCursor kind, qreal scale)
     if (pixmap.width() != size)
         pixmap = pixmap.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(scale);
-    // The fingertip lies at (10, 1) of the 32-pixel drawing; the hot spot is
-    // counted in the image's own pixels.
-    return QCursor(pixmap, qRound(10 * scale), qRound(1 * scale));
+    // The fingertip lies at (10, 1) of the 32-pixel drawing. X11 takes the
+    // hot spot in the image's own pixels; Windows and Wayland take it in
+    // device-independent pixels and scale it themselves.
+    const QString platform = QGuiApplication::platformName();
+    const bool scaledByPlatform = platform == u"windows" || platform.startsWith(u"wayland");
+    const qreal hot = scaledByPlatform ? 1 : scale;
+    return QCursor(pixmap, qRound(10 * hot), qRound(1 * hot));
 }
 
 void setLinkCursor(QWidget* widget, LinkCursor kind)
