@@ -42,8 +42,11 @@ QMessageBox::StandardButton showMessage(const Message& message)
 {
     if (handler())
         return handler()(message);
-    CaptionedBox box(message.icon, QString::fromLatin1(product::Name), message.text, message.buttons,
-                     message.parent);
+    // A lone CR breaks the line on X11 only, and a screen reader runs the
+    // words on either side of it together: every break is shown as LF.
+    const QString text =
+        QString(message.text).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    CaptionedBox box(message.icon, QString::fromLatin1(product::Name), text, message.buttons, message.parent);
     box.setObjectName(QStringLiteral("messageBox"));
     if (message.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(message.defaultButton);

@@ -573,27 +573,35 @@ void TestShell::messageBoxesAreSeenWhole_data()
 {
     // clang-format off
     QTest::addColumn<bool>("owned");
-    QTest::newRow("over a window") << true;
-    QTest::newRow("before any window") << false;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("over a window") << true << "Please Check The File." << "Please Check The File.";
+    // The reminder's lone CR breaks the line on every platform, and to a
+    // screen reader.
+    QTest::newRow("before any window, two lines") << false << "available\rDo you" << "available\nDo you";
     // clang-format on
 }
 
 void TestShell::messageBoxesAreSeenWhole()
 {
     QFETCH(bool, owned);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
     QWidget* shownOver = owned ? m_window.get() : nullptr;
     int width = 0;
     bool onTop = false;
-    QString title;
+    QString title, label;
     QVERIFY(velto::test::answerModal(
         [&] {
-            showMessage({shownOver, QStringLiteral("Please Check The File."), QMessageBox::Critical});
+            showMessage({shownOver, text, QMessageBox::Critical});
         },
         [&](QWidget* box) {
             width = box->width();
             onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             title = box->windowTitle();
+            label = box->findChild<QLabel*>("qt_msgbox_label")->text();
         }));
+    QCOMPARE(label, shown);
 
     // Room for the caption in a bold title font, beside an icon and three
     // title bar buttons of at least 25 pixels each.
