@@ -103,6 +103,14 @@ def press(node):
     time.sleep(0.5)
 
 
+def is_window(w, role, what):
+    """A screen reader speaks focus events only inside the active window: the
+    window must have a window's role, and nothing inside it."""
+    check(w.getRoleName() == role, f"{what} reaches a screen reader as {w.getRoleName()!r}, not {role!r}")
+    inner = [o.name for o in walk(w) if o != w and o.getRoleName() == "frame"]
+    check(not inner, f"{what}: inner parts with a window's role: {inner}")
+
+
 def opened():
     try:
         with open(opened_file) as f:
@@ -113,6 +121,7 @@ def opened():
 
 # The main window.
 main = retry(lambda: window(title), "the main window over AT-SPI")
+is_window(main, "frame", "main window")
 check(focusable_without_name(main) == [], f"main window: focusable controls without a name: {focusable_without_name(main)}")
 for role, name in [("text", "Name"), ("push button", "Get My Arithmancy Reading"),
                    ("push button", "Open Previously Saved Reading"), ("push button", "Back")]:
@@ -134,6 +143,9 @@ check(text.getText(0, -1).startswith("Down the ages"), "the Character Number's t
 for name in ["Heart Number 6", "Social Number 2"]:
     check(by(main, "text", name), f"results: no text named {name!r}")
     check(by(main, "label", name), f"results: no label named {name!r}")
+# The focus stays on the button; a notification tells the reading.
+check([n for n in by(main, "notification", "Character Number 8, Heart Number 6, Social Number 2")
+       if n.getState().contains(pyatspi.STATE_SHOWING)], "the reading is not told as a notification")
 
 # Alt+O, shared with the mnemonic of the unavailable "Make Money Online",
 # reaches the hidden import button: its file dialog opens.
@@ -178,6 +190,7 @@ def press_about(close_first=False):
 press_about()
 about = retry(lambda: window(title, exclude=[main]), "the About window", seconds=10, tries=3,
               again=lambda: press_about(close_first=True))
+is_window(about, "dialog", "About")
 check(focusable_without_name(about) == [], f"About: focusable controls without a name: {focusable_without_name(about)}")
 check(by(about, "push button", "OK"), "About: no OK button")
 about_links = by(about, "link")
@@ -190,6 +203,9 @@ key("alt+f")
 key("x")
 screen = retry(lambda: window(title) if not by(window(title) or main, "combo box")
                else None, "the exit screen")
+is_window(screen, "dialog", "exit screen")
+check(by(screen, "panel", "Refer A Friend") and by(screen, "panel", "Download Brimwell Softwares"),
+      "exit screen: its frames are no groups")
 check(focusable_without_name(screen) == [],
       f"exit screen: focusable controls without a name: {focusable_without_name(screen)}")
 for role, name in [("text", "Your name"), ("text", "Your e-mail address"), ("text", "Friend's name"),

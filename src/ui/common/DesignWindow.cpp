@@ -2,12 +2,46 @@
 
 #include "platform/Resources.h"
 
+#include <QAccessibleWidget>
+#include <QFrame>
 #include <QPainter>
 
 namespace velto {
 
+namespace {
+
+// What a screen reader takes the designed windows and frames for. Qt knows a
+// window made from a plain widget as a filler, and a frame as a frame, the
+// role of a top-level window: a screen reader then takes the focus for lying
+// outside the active window and says nothing. Such a window is a dialog, whose
+// texts a screen reader reads as it opens, and a frame a group inside it.
+QAccessibleInterface* designAccessible(const QString& className, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("velto::DesignFrame"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    // A line drawn by a frame is a separator.
+    if (const auto* line = qobject_cast<QFrame*>(widget); line && className == QLatin1String("QFrame")
+        && (line->frameShape() == QFrame::HLine || line->frameShape() == QFrame::VLine))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    if (className == QLatin1String("velto::Announcement"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (widget->isWindow() && object->metaObject()->superClass() == &QWidget::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Dialog);
+    return nullptr;
+}
+
+} // namespace
+
 void setUpDesignWindow(QWidget* window, const char* name, const QFont& font)
 {
+    static const bool rolesKnown = [] {
+        QAccessible::installFactory(designAccessible);
+        return true;
+    }();
+    Q_UNUSED(rolesKnown);
     window->setObjectName(QString::fromLatin1(name));
     window->setWindowTitle(productTitle());
     useApplicationIcon();

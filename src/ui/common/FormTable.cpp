@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 #include "ui/common/DesignFrame.h"
+#include "ui/common/EnterKey.h"
 #include "ui/common/FocusRing.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
@@ -63,14 +64,17 @@ public:
     }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override
+    bool event(QEvent* event) override
     {
-        if (event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (m_enter.repeats(event)) {
             event->accept();
-            return;
+            return true;
         }
-        QPushButton::keyPressEvent(event);
+        return QPushButton::event(event);
     }
+
+private:
+    EnterKey m_enter;
 };
 
 // A control that draws the focus ring over itself, inside its own edge,
@@ -217,7 +221,7 @@ void applyCaption(QWidget* w, const ControlRow& row)
         static_cast<QAbstractButton*>(w)->setText(row.caption);
         break;
     case Kind::TextBox:
-        static_cast<QLineEdit*>(w)->setText(row.caption);
+        setBoxText(static_cast<QLineEdit*>(w), row.caption);
         break;
     case Kind::MultiLineBox:
         static_cast<MultiLineBox*>(w)->setText(row.caption);
@@ -277,6 +281,15 @@ bool takesFocus(Kind kind)
 }
 
 } // namespace
+
+void setBoxText(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    // The caret at the start, as a system edit box has it after its text is
+    // set: a screen reader takes a caret that moves in a box getting the
+    // focus for the focus itself, and would not say which box that is.
+    box->setCursorPosition(0);
+}
 
 void FormTable::build(QWidget* client, std::span<const ControlRow> table,
                       std::initializer_list<std::string_view> sizedLater)

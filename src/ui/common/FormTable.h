@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+class QLineEdit;
+
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -81,6 +83,9 @@ struct ControlRow {
     int tabIndex; // -1: none
     ControlBinding member = {};
 };
+
+// Sets the text of a single-line text box, the caret at its start.
+void setBoxText(QLineEdit* box, const QString& text);
 
 // The controls of one window, built from its table and found by name.
 class FormTable {

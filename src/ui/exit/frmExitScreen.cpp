@@ -179,7 +179,7 @@ void frmExitScreen::setBoxText(QWidget* box, const QString& text)
     if (box == txtMessage)
         txtMessage->setText(text);
     else
-        static_cast<QLineEdit*>(box)->setText(text);
+        velto::setBoxText(static_cast<QLineEdit*>(box), text);
 }
 
 void frmExitScreen::textBox_GotFocus(QWidget* box)

@@ -12,8 +12,10 @@
 #include "platform/Utf16.h"
 #include "platform/WindowPlacement.h"
 #include "ui/common/AccessKey.h"
+#include "ui/common/Announcement.h"
 #include "ui/common/DesignFrame.h"
 #include "ui/common/DesignWindow.h"
+#include "ui/common/EnterKey.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ResultBox.h"
 #include "ui/common/TrimSpaces.h"
@@ -149,6 +151,8 @@ void frmMain::buildControls()
         txtResult[i]->setAccessibleDescription(lblResult[i + 3]->text());
         lblResult[i]->setAccessibleName(lblLabel[i + 1]->text());
     }
+
+    m_readingSaid = new Announcement(client);
 
     setLinkCursor(Label61, LinkCursor::Mono);
     setLinkCursor(lblCobrand, LinkCursor::Mono);
@@ -320,6 +324,7 @@ void frmMain::cmdNext_Click()
     const NameReading reading = ReadName(toU16(name));
     const std::array<std::int16_t, 3> numbers = {reading.numbers.CharacterNumber, reading.numbers.HeartNumber,
                                                  reading.numbers.SocialNumber};
+    QStringList spokenNumbers;
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         lblResult[i]->setText(QString::number(numbers[i]));
         lblResult[i]->resize(lblResult[i]->sizeHint());
@@ -327,6 +332,7 @@ void frmMain::cmdNext_Click()
         const QString spoken = lblLabel[i + 1]->text() + u' ' + lblResult[i]->text();
         lblResult[i]->setAccessibleName(spoken);
         txtResult[i]->setAccessibleName(spoken);
+        spokenNumbers << spoken;
     }
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const QString shown = fromU16(reading.texts[i]);
@@ -335,6 +341,8 @@ void frmMain::cmdNext_Click()
             txtResult[i]->setPlainText(shown);
     }
     showResultsPage();
+    // The focus stays where it was: a screen reader is told the reading.
+    m_readingSaid->say(spokenNumbers.join(QLatin1String(", ")));
 }
 
 void frmMain::showResultsPage()
@@ -355,6 +363,7 @@ bool frmMain::ValidateName()
 
 void frmMain::cmdBack_Click()
 {
+    m_readingSaid->say(QString());
     txtName->clear();
     txtName->setFocus(Qt::OtherFocusReason);
     Frame1->raise();
@@ -432,15 +441,16 @@ void frmMain::txtResult_MouseUp()
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // Enter in the name box asks for the reading as the compute button does;
+    // a held key asks once.
+    if (watched == txtName && m_enter.repeats(event))
+        return true;
+    if (watched == txtName && EnterKey::pressed(event)) {
+        cmdNext->click();
+        return true;
+    }
     if (watched == txtName && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        // Enter in the name box asks for the reading as the compute button
-        // does; a held key asks once.
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (!key->isAutoRepeat())
-                cmdNext->click();
-            return true;
-        }
         const bool plainKey = !(key->modifiers()
                                 & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
         if (plainKey && key->text().size() == 1) {

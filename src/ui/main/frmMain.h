@@ -8,6 +8,7 @@
 // a link above them, a promotional strip below and the menu bar. The shell
 // opens it at start-up; closing it hands over to the exit screen.
 
+#include "ui/common/EnterKey.h"
 #include "ui/common/FormTable.h"
 
 #include <QMainWindow>
@@ -23,6 +24,7 @@ class QPushButton;
 
 namespace velto {
 
+class Announcement;
 class DesignFrame;
 class LinkLabel;
 class ResultBox;
@@ -119,6 +121,8 @@ private:
 
     FormTable m_form;
     bool m_centred = false;
+    EnterKey m_enter;
+    Announcement* m_readingSaid = nullptr;
 };
 
 } // namespace velto

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QKeyEvent>
+
+namespace velto {
+
+// Tells a held Enter key from a new press, so that a held key acts once. A
+// press after a release, or after the focus came back, is never a repeat,
+// whatever the system says: Wine reports the first press after a message
+// box that Enter closed as one.
+class EnterKey {
+public:
+    // Whether `event` is a press of Enter at all.
+    static bool pressed(const QEvent* event)
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+
+    // Follows every event of the control that takes the key; true for a
+    // press of Enter that repeats one still held down.
+    bool repeats(const QEvent* event)
+    {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            m_held = false;
+            return false;
+        case QEvent::KeyRelease:
+            if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
+                m_held = false;
+            return false;
+        default:
+            if (!pressed(event))
+                return false;
+            const bool repeated = key->isAutoRepeat() && m_held;
+            m_held = true;
+            return repeated;
+        }
+    }
+
+private:
+    bool m_held = false;
+};
+
+} // namespace velto
