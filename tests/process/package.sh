@@ -34,5 +34,9 @@ grep -q "./usr/share/applications/$id.desktop" <<<"$listing" || fail "package la
 dpkg -x "$deb" "$work/root"
 "$work/root/usr/bin/$product_executable" & app=$!; pids+=("$app")
 wait_window "$main_title" || fail "the packaged program did not start"
+# A dock matches the window to its launcher by its class.
+class=$(sed -n 's/^StartupWMClass=//p' "$stage/usr/share/applications/$id.desktop")
+xprop -id "$(window_ids "$main_title" | head -n 1)" WM_CLASS | grep -q "\"$class\"" ||
+    fail "the window's WM_CLASS is not the launcher's StartupWMClass ($class)"
 kill -TERM "$app"; wait "$app" || fail "the packaged program ended with status $?"
 echo "package: installed tree valid, $(basename "$deb") depends on: $depends; it starts"
