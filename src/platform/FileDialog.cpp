@@ -43,6 +43,8 @@ QString getOpenFileName(QWidget* parent, const OpenFileRequest& request)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(request.filter);
+    // The name test after it is case-sensitive: list nothing it refuses.
+    dialog.setFilter(dialog.filter() | QDir::CaseSensitive);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setDirectory(lastFolder().isEmpty() ? startFolder() : lastFolder());

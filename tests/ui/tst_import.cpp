@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QListView>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -264,6 +265,7 @@ void TestImport::realDialogOpensEmptyEachTime()
     if (QGuiApplication::platformName() == QLatin1String("windows"))
         QSKIP("On Windows the dialog is the system's own, which is no Qt widget that a test can answer");
     const QString path = write("reading.num", savedReading("March", "7", "1972"));
+    write("OTHER.NUM", savedReading("March", "7", "1972"));
     // The first time it opens in the user's documents.
     const QTemporaryDir home;
     QVERIFY(QDir(home.path()).mkpath("Documents"));
@@ -286,6 +288,18 @@ void TestImport::realDialogOpensEmptyEachTime()
             QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
             QCOMPARE(dialog->nameFilters(), QStringList{"Velto Numeris Pro (*.num)"});
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("num"));
+            if (round == 1) {
+                // It lists only what the name test takes: no ".NUM" in capitals.
+                auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+                const auto listed = [list] {
+                    QStringList names;
+                    for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+                        names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+                    return names;
+                };
+                QTRY_VERIFY(listed().contains("reading.num"));
+                QVERIFY(!listed().contains("OTHER.NUM"));
+            }
             nameEdit->setText(path);
             static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides the slot
         };

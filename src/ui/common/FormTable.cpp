@@ -31,7 +31,9 @@ namespace {
 using Kind = ControlRow::Kind;
 
 // A text box with a single thin line for a border instead of a sunken 3-D
-// edge. Painted here: a style sheet would cost a style of its own at start-up.
+// edge, in the text colour of the window: on a background of the box's own
+// colour it is all that shows the box. Painted here: a style sheet would cost
+// a style of its own at start-up.
 class FlatLineEdit : public QLineEdit {
 public:
     explicit FlatLineEdit(QWidget* parent)
@@ -46,7 +48,7 @@ protected:
     {
         QLineEdit::paintEvent(event);
         QPainter painter(this);
-        painter.setPen(palette().color(QPalette::Shadow));
+        painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };

@@ -196,11 +196,18 @@ void frmMain::buildMenus()
         return action;
     };
 
-    nuFile = bar->addMenu(QStringLiteral("&File"));
+    // Menus open as windows of their own: they take the bar's colours, not
+    // the desktop's, so that bar and menus agree under a dark theme.
+    const auto menu = [bar](const QString& caption) {
+        QMenu* opened = bar->addMenu(caption);
+        opened->setPalette(designPalette());
+        return opened;
+    };
+    nuFile = menu(QStringLiteral("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
     mnuExit = command(nuFile, "mnuExit", QStringLiteral("E&xit"));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuOnline = command(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
     mnuVisit = command(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
