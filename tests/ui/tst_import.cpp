@@ -9,10 +9,10 @@
 
 #include <QComboBox>
 #include <QFileDialog>
-#include <QListView>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
