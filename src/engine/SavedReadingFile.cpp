@@ -1,5 +1,7 @@
 #include "engine/SavedReadingFile.h"
 
+#include <algorithm>
+
 namespace velto {
 
 SavedReadingPath CheckSavedReadingPath(std::u16string_view path) noexcept
@@ -9,13 +11,18 @@ SavedReadingPath CheckSavedReadingPath(std::u16string_view path) noexcept
     return path.empty() ? SavedReadingPath::None : SavedReadingPath::Accepted;
 }
 
-SavedReading ReadSavedReading(std::string_view bytes)
+std::optional<SavedReading> ReadSavedReading(std::string_view bytes, bool whole)
 {
+    // Each CR ends a line: the six end within the bytes read when six CRs
+    // lie among them, or when the file ends there.
+    bytes = bytes.substr(0, MaxSavedReadingBytes);
+    if (!whole && std::count(bytes.begin(), bytes.end(), '\r') < static_cast<long>(SavedReadingLines))
+        return std::nullopt;
     const auto lines = ReadSavedReadingLines(bytes);
     const auto date = [&lines](std::size_t line) {
         return DecodeWindows1252(UnscrambleText(lines[line - 1]));
     };
-    return {date(4), date(5), date(6)};
+    return SavedReading{date(4), date(5), date(6)};
 }
 
 std::array<std::string, SavedReadingLines> ReadSavedReadingLines(std::string_view bytes)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,8 @@ namespace velto {
 
 inline constexpr int ScrambleOffset = 25;
 
-// A real saved reading is a few hundred bytes; a longer file than this is no
-// saved reading, and nothing past this many bytes is ever read.
+// Nothing past this many bytes of a file is ever read. The six lines read
+// are a few hundred bytes; whatever follows them may be any length.
 inline constexpr std::size_t MaxSavedReadingBytes = 64 * 1024;
 
 inline constexpr std::size_t SavedReadingLines = 6;
@@ -36,8 +37,10 @@ struct SavedReading {
 };
 
 // Reads the birth date from the first bytes of a saved reading file (only
-// the first MaxSavedReadingBytes count).
-SavedReading ReadSavedReading(std::string_view bytes);
+// the first MaxSavedReadingBytes count); `whole`: they are all the file has.
+// Nothing when the file goes on past them and its six lines do not end
+// within them.
+std::optional<SavedReading> ReadSavedReading(std::string_view bytes, bool whole = true);
 
 // The first six lines of the file's bytes (only the first
 // MaxSavedReadingBytes of them count); missing lines are empty.

@@ -6,21 +6,21 @@
 
 namespace velto {
 
-// A small file read whole, or why not.
+// The start of a file, or why there is none.
 struct FileContents {
     enum class Status {
-        Read,       // `bytes` holds the whole file
+        Read,       // `bytes` holds the start of the file
         Missing,    // nothing at that path
         Unreadable, // no regular file (a FIFO, device or folder would block or
                     // fail on read), or it cannot be opened or read
-        TooLarge,   // longer than the reader takes
     };
     Status status = Status::Unreadable;
     std::string bytes;
+    bool whole = true; // `bytes` is all the file holds
 };
 
-// Reads the file at `path` whole, if it holds at most `maxBytes` bytes;
-// never reads more than one byte past that.
-FileContents readSmallFile(const QString& path, std::size_t maxBytes);
+// Reads at most `maxBytes` of the file at `path`, from its start; never more
+// than one byte past them.
+FileContents readFileStart(const QString& path, std::size_t maxBytes);
 
 } // namespace velto

@@ -82,13 +82,23 @@ TEST(CheckSavedReadingPath, OnlyALowerCaseNumEndingIsRead)
 
 TEST(ReadSavedReading, BirthDateFromLinesFourToSix)
 {
-    const SavedReading saved = ReadSavedReading("JOHN\r\nx\r\ny\r\nfz\x8b|\x81\r\nP\r\nJRPK\r\nmore");
-    EXPECT_EQ(saved.month, u"March");
-    EXPECT_EQ(saved.day, u"7");
-    EXPECT_EQ(saved.year, u"1972");
-    const SavedReading short_ = ReadSavedReading("a\r\nb\r\nc\r\nfz\x8b|\x81");
-    EXPECT_EQ(short_.month, u"March");
-    EXPECT_TRUE(short_.day.empty() && short_.year.empty());
+    const std::string reading = "JOHN\r\nx\r\ny\r\nfz\x8b|\x81\r\nP\r\nJRPK\r";
+    const auto saved = ReadSavedReading(reading + "\nmore");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->month, u"March");
+    EXPECT_EQ(saved->day, u"7");
+    EXPECT_EQ(saved->year, u"1972");
+    const auto short_ = ReadSavedReading("a\r\nb\r\nc\r\nfz\x8b|\x81");
+    ASSERT_TRUE(short_);
+    EXPECT_EQ(short_->month, u"March");
+    EXPECT_TRUE(short_->day.empty() && short_->year.empty());
+
+    // A file that goes on past what is read: whatever follows six whole
+    // lines is left unread; a limit that cuts into them refuses the file.
+    const std::string padding(MaxSavedReadingBytes - reading.size(), 'x');
+    EXPECT_EQ(ReadSavedReading(reading + padding, false)->year, u"1972");
+    EXPECT_FALSE(ReadSavedReading(reading.substr(0, reading.size() - 1) + padding + "x\r", false));
+    EXPECT_FALSE(ReadSavedReading("a\r\nb\r\nc\r\n", false));
 }
 
 TEST(DecodeWindows1252, EveryByteHasItsOwnCharacter)

@@ -199,8 +199,9 @@ void TestImport::chosenFiles_data()
     QTest::newRow("removed after choosing") << "x.num" << "missing" << "read" << untouched;
     QTest::newRow("binary noise") << "x.num" << "noise" << "read" << QStringList();
     QTest::newRow("a valid reading padded to the limit") << "x.num" << "at limit" << "read" << saved;
-    // Longer than any saved reading.
-    QTest::newRow("one byte over the limit") << "x.num" << "over limit" << "refused" << untouched;
+    // What follows the six lines is not read, however long.
+    QTest::newRow("a reading, then more than the limit") << "x.num" << "over limit" << "read" << saved;
+    // The limit cuts into the six lines.
     QTest::newRow("100 MB without a CR") << "x.num" << "huge" << "refused" << untouched;
     QTest::newRow("FIFO") << "x.num" << "fifo" << "read" << untouched;
     QTest::newRow("folder") << "x.num" << "folder" << "read" << untouched;
@@ -218,7 +219,8 @@ void TestImport::chosenFiles()
         write(name, savedReading("March", "7", "1972"));
     } else if (kind.endsWith("limit")) {
         QByteArray reading = savedReading("March", "7", "1972");
-        reading += QByteArray(MaxSavedReadingBytes - reading.size() + (kind == "over limit"), 'x');
+        reading += QByteArray(
+            MaxSavedReadingBytes - reading.size() + (kind == "over limit" ? 1024 * 1024 : 0), 'x');
         write(name, reading);
     } else if (kind == "noise") {
         QByteArray noise(60000, '\0');

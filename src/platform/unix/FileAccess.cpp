@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +11,7 @@
 
 namespace velto {
 
-FileContents readSmallFile(const QString& path, std::size_t maxBytes)
+FileContents readFileStart(const QString& path, std::size_t maxBytes)
 {
     using Status = FileContents::Status;
     // Opened without blocking, then checked on the open descriptor, so that
@@ -32,8 +34,9 @@ FileContents readSmallFile(const QString& path, std::size_t maxBytes)
                 break;
             got += static_cast<std::size_t>(n);
         }
-        bytes.resize(got);
-        contents.status = n < 0 ? Status::Unreadable : got > maxBytes ? Status::TooLarge : Status::Read;
+        contents.status = n < 0 ? Status::Unreadable : Status::Read;
+        contents.whole = got <= maxBytes;
+        bytes.resize(std::min(got, maxBytes));
         if (contents.status == Status::Read)
             contents.bytes = std::move(bytes);
     }

@@ -220,14 +220,15 @@ std::optional<QString> iniValue(const QByteArray& text, const QByteArray& sectio
 // regular file of a sane size (a FIFO would block the read).
 std::optional<QByteArray> readStore(const QString& path)
 {
-    const FileContents store = readSmallFile(path, MaxStoreBytes);
+    const FileContents store = readFileStart(path, MaxStoreBytes);
     switch (store.status) {
     case FileContents::Status::Read:
-        return QByteArray::fromStdString(store.bytes);
+        if (store.whole)
+            return QByteArray::fromStdString(store.bytes);
+        break;
     case FileContents::Status::Missing:
         return QByteArray();
     case FileContents::Status::Unreadable:
-    case FileContents::Status::TooLarge:
         break;
     }
     qCInfo(lcPlatform) << "settings store" << path << "is no regular file of at most" << MaxStoreBytes

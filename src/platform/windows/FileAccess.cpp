@@ -5,7 +5,7 @@
 
 namespace velto {
 
-FileContents readSmallFile(const QString& path, std::size_t maxBytes)
+FileContents readFileStart(const QString& path, std::size_t maxBytes)
 {
     using Status = FileContents::Status;
     const QFileInfo info(path);
@@ -15,9 +15,8 @@ FileContents readSmallFile(const QString& path, std::size_t maxBytes)
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return {Status::Unreadable, {}};
     const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
-    if (bytes.size() > static_cast<qsizetype>(maxBytes))
-        return {Status::TooLarge, {}};
-    return {Status::Read, bytes.toStdString()};
+    const auto max = static_cast<qsizetype>(maxBytes);
+    return {Status::Read, bytes.left(max).toStdString(), bytes.size() <= max};
 }
 
 } // namespace velto

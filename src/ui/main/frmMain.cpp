@@ -395,16 +395,16 @@ void frmMain::cmdOpen_Click()
         break;
     }
 
-    // A file that cannot be read counts as one without lines; one longer
-    // than any saved reading is no saved reading, and is refused whole.
-    const FileContents file = readSmallFile(fileName, MaxSavedReadingBytes);
-    if (file.status == FileContents::Status::TooLarge) {
+    // A file that cannot be read counts as one without lines; one whose six
+    // lines run past all that is read is refused whole.
+    const FileContents file = readFileStart(fileName, MaxSavedReadingBytes);
+    const std::optional<SavedReading> saved = ReadSavedReading(file.bytes, file.whole);
+    if (!saved) {
         refuseFile();
         return;
     }
-    const SavedReading saved = ReadSavedReading(file.bytes);
     const std::array<std::pair<QComboBox*, const std::u16string*>, 3> boxes = {
-        {{cboMonth, &saved.month}, {cboDate, &saved.day}, {cboYear, &saved.year}}};
+        {{cboMonth, &saved->month}, {cboDate, &saved->day}, {cboYear, &saved->year}}};
     for (const auto& [box, value] : boxes) {
         // A drop-down list takes only one of its own entries, in any case.
         const int entry = box->findText(fromU16(*value), Qt::MatchFixedString);
