@@ -67,6 +67,14 @@ bool guardFolder(int folder)
     return false;
 }
 
+// Whether what sits at the lock path cannot be this user's lock file.
+bool strangerAt(int folder, const QByteArray& name)
+{
+    struct stat info {};
+    return ::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
+        && (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid());
+}
+
 // Clears away what sits at the lock path and cannot be this user's lock
 // file. A folder that is not empty is moved aside rather than deleted.
 bool clearAway(int folder, const QByteArray& name)
@@ -129,15 +137,14 @@ InstanceLock::Result InstanceLock::acquire()
             }
             break;
         }
-        const int openError = errno;
         if (fd >= 0)
             ::close(fd);
-        else if (openError == ENOENT || openError == EROFS || openError == ENOSPC)
-            break; // the folder itself cannot hold a lock
         // A link, a folder, a FIFO or socket, another user's file: no copy of
-        // this program for this user made it. Only under the guard, so that
-        // no other copy's fresh lock file is cleared away by mistake.
-        if (!guarded || !clearAway(folder, name))
+        // this program for this user made it. An open that failed for want
+        // of descriptors, memory or a sound disk proves nothing, and takes
+        // nothing away. Only under the guard, so that no other copy's fresh
+        // lock file is cleared away by mistake.
+        if ((fd < 0 && !strangerAt(folder, name)) || !guarded || !clearAway(folder, name))
             break;
         qCInfo(lcPlatform) << "took over the instance lock's place in" << path << "from what no copy made";
     }
