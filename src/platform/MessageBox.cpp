@@ -2,6 +2,7 @@
 
 #include "product/Product.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
 
@@ -17,11 +18,27 @@ std::function<QMessageBox::StandardButton(const Message&)>& handler()
 // A message box at least as wide as its caption needs in a window manager's
 // title bar: Qt allows the caption's width and 50 pixels, and a title bar
 // with an icon and three buttons then cuts the caption short.
+// It also tells a box closed unanswered (Escape, the close box, a polite
+// request to close) from one answered, which Qt takes for its escape button.
 class CaptionedBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
 
+    bool dismissed = false;
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        dismissed = event->matches(QKeySequence::Cancel);
+        QMessageBox::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        dismissed = true;
+        QMessageBox::closeEvent(event);
+    }
+
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);
@@ -56,7 +73,8 @@ QMessageBox::StandardButton showMessage(const Message& message)
     // after the modality, which resets the box's flags.
     if (!message.parent)
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    return box.dismissed ? QMessageBox::NoButton : chosen;
 }
 
 void setMessageHandler(std::function<QMessageBox::StandardButton(const Message&)> newHandler)

@@ -19,7 +19,8 @@ struct Message {
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
-// Shows the message and returns the button the user chose.
+// Shows the message and returns the button the user chose: NoButton when
+// the box was closed without one (Escape, its close box).
 QMessageBox::StandardButton showMessage(const Message& message);
 
 // Test seam: while a handler is set, it answers every message instead of a

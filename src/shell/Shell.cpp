@@ -35,10 +35,17 @@ QPointer<frmExitScreen>& exitScreen()
     return instance;
 }
 
-QString todayText()
+// Stores today's date as ISO text, which reads back in any locale (short-date
+// text does not). Outside the years 1 to 9999 there is no such text: nothing
+// is stored then, and false says so.
+bool storeToday()
 {
-    // ISO dates read back in any locale; short-date text does not.
-    return QDate::currentDate().toString(Qt::ISODate);
+    const QDate today = QDate::currentDate();
+    if (today.year() < 1 || today.year() > 9999) {
+        qCInfo(lcShell) << "today has no date text; Duration left as it is";
+        return false;
+    }
+    return writeSetting(SettingsSection, DurationSetting, today.toString(Qt::ISODate));
 }
 
 } // namespace
@@ -80,7 +87,7 @@ void UpdateReminder()
     if (!stored)
         return; // an unreadable store: left as it is, no message
     if (stored->isEmpty()) {
-        writeSetting(SettingsSection, DurationSetting, todayText());
+        storeToday();
         return;
     }
     // Exactly as written: Qt's ISO parse would take the date at the start of
@@ -99,10 +106,11 @@ void UpdateReminder()
                                                     "Do you want to check for an update?"),
                                      QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes});
-    // Ended while the question was open: the user never answered it.
-    if (processEnding())
+    // Closed unanswered, or ended while the question was open: the user
+    // never answered it.
+    if (answer == QMessageBox::NoButton || processEnding())
         return;
-    if (!writeSetting(SettingsSection, DurationSetting, todayText())) {
+    if (!storeToday()) {
         qCInfo(lcShell) << "the reminder's date was not stored: no page opened";
         return;
     }

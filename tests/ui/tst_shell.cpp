@@ -362,6 +362,7 @@ void TestShell::reminderByDaysBetween_data()
     QTest::newRow("14 days ago") << -14 << int(QMessageBox::Yes) << false;
     QTest::newRow("15 days ago, Yes") << -15 << int(QMessageBox::Yes) << true;
     QTest::newRow("15 days ago, No") << -15 << int(QMessageBox::No) << true;
+    QTest::newRow("15 days ago, closed unanswered") << -15 << int(QMessageBox::NoButton) << true;
     QTest::newRow("today") << 0 << int(QMessageBox::Yes) << false;
     QTest::newRow("14 days ahead") << 14 << int(QMessageBox::Yes) << false;
     QTest::newRow("15 days ahead (clock set back)") << 15 << int(QMessageBox::No) << true;
@@ -395,8 +396,10 @@ void TestShell::reminderByDaysBetween()
     QCOMPARE(message.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(message.defaultButton, QMessageBox::Yes);
     QCOMPARE(message.parent, nullptr);
-    // Whatever the answer, the count starts again today.
-    QCOMPARE(duration(), QDate::currentDate().toString(Qt::ISODate));
+    // Whatever the answer, the count starts again today; no answer records
+    // nothing.
+    QCOMPARE(duration(),
+             answer == QMessageBox::NoButton ? stored : QDate::currentDate().toString(Qt::ISODate));
     QCOMPARE(recorder.addresses,
              answer == QMessageBox::Yes ? QStringList{vendorPage("download-web-page")} : QStringList{});
 }
@@ -425,6 +428,8 @@ void TestShell::unreadableDateIsLeftAlone_data()
     // The INI store reads this as a list of two texts, the registry as one.
     QTest::newRow("list of dates") << QByteArray("2001-01-01, 2002-02-02");
     QTest::newRow("stored other type") << QByteArray("@Rect(1 2 3 4)");
+    QTest::newRow("text like an empty value") << QByteArray("@Invalid()");
+    QTest::newRow("text like a value of no type") << QByteArray("@Variant(abc)");
     // clang-format on
 }
 
@@ -575,10 +580,17 @@ void TestShell::messageBoxesAreSeenWhole_data()
     QTest::addColumn<bool>("owned");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("over a window") << true << "Please Check The File." << "Please Check The File.";
+    QTest::addColumn<QString>("closedBy"); // a key, or "close box"
+    QTest::addColumn<int>("answer");
+    QTest::newRow("over a window") << true << "Please Check The File." << "Please Check The File." << "Return"
+                                   << int(QMessageBox::Ok);
     // The reminder's lone CR breaks the line on every platform, and to a
-    // screen reader.
-    QTest::newRow("before any window, two lines") << false << "available\rDo you" << "available\nDo you";
+    // screen reader. Escape and the close box answer no question.
+    QTest::newRow("before any window, two lines, N") << false << "available\rDo you" << "available\nDo you" << "N"
+                                                     << int(QMessageBox::No);
+    QTest::newRow("question, Escape") << false << "Do you?" << "Do you?" << "Escape" << int(QMessageBox::NoButton);
+    QTest::newRow("question, close box") << false << "Do you?" << "Do you?" << "close box"
+                                         << int(QMessageBox::NoButton);
     // clang-format on
 }
 
@@ -587,21 +599,31 @@ void TestShell::messageBoxesAreSeenWhole()
     QFETCH(bool, owned);
     QFETCH(QString, text);
     QFETCH(QString, shown);
+    QFETCH(QString, closedBy);
+    QFETCH(int, answer);
     QWidget* shownOver = owned ? m_window.get() : nullptr;
+    const auto buttons = owned ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No;
     int width = 0;
     bool onTop = false;
     QString title, label;
+    QMessageBox::StandardButton chosen = QMessageBox::Abort;
     QVERIFY(velto::test::answerModal(
         [&] {
-            showMessage({shownOver, text, QMessageBox::Critical});
+            chosen = showMessage({shownOver, text, QMessageBox::Critical, buttons});
         },
         [&](QWidget* box) {
             width = box->width();
             onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             title = box->windowTitle();
             label = box->findChild<QLabel*>("qt_msgbox_label")->text();
+            if (closedBy == "close box")
+                box->close();
+            else
+                QTest::keyClick(box, QKeySequence::fromString(closedBy)[0].key());
+            QTRY_VERIFY(!box->isVisible()); // a letter presses its button a moment later
         }));
     QCOMPARE(label, shown);
+    QCOMPARE(int(chosen), answer);
 
     // Room for the caption in a bold title font, beside an icon and three
     // title bar buttons of at least 25 pixels each.
