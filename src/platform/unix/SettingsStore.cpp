@@ -6,11 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,11 +59,10 @@ QByteArray folderOf(const QByteArray& path)
     return slash > 0 ? path.left(slash) : QByteArray("/");
 }
 
-// The file the store's name leads to: the name itself, or the file that a
-// link of the user's own points to (dotfile managers keep it elsewhere).
-// Nothing when a link is somebody else's: it could aim the write at any file
-// of the user's.
-std::optional<QByteArray> storeFile(QByteArray path)
+// Where `path` leads: itself, or what the links there point to, while each
+// link is the user's own (or root's): a link of somebody else's could aim
+// the write at any file of the user's.
+std::optional<QByteArray> ownLinksFrom(QByteArray path)
 {
     for (int links = 0; links < MaxLinks; ++links) {
         struct stat info {};
@@ -82,6 +80,17 @@ std::optional<QByteArray> storeFile(QByteArray path)
         path = linked.startsWith('/') ? linked : folderOf(path) + '/' + linked;
     }
     return std::nullopt;
+}
+
+// The file the store lives in: its folder and its name each followed where
+// they are links of the user's own (dotfile managers keep them elsewhere).
+std::optional<QByteArray> storeFile()
+{
+    const QByteArray path = QFile::encodeName(storePath());
+    const std::optional<QByteArray> folder = ownLinksFrom(folderOf(path));
+    if (!folder)
+        return std::nullopt;
+    return ownLinksFrom(*folder + path.mid(path.lastIndexOf('/')));
 }
 
 // Makes the missing folders of `folder`, each open to its user only, as the
@@ -139,46 +148,23 @@ QByteArray withSetting(const QByteArray& text, const QByteArray& section, const 
     return lines.join('\n') + '\n';
 }
 
-bool writeAll(int fd, const QByteArray& bytes)
+// Replaces `file` with `bytes`, whole or not at all, its user's alone. Qt's
+// own commit renames an empty file over the old one when the disk is full
+// and calls that a success: the flush is checked first.
+bool replaceFile(const QByteArray& file, const QByteArray& bytes)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done,
-                                  static_cast<std::size_t>(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    QSaveFile out(QFile::decodeName(file));
+    out.setDirectWriteFallback(false);
+    // Unless committed, the new file goes with `out`.
+    return out.open(QIODevice::WriteOnly)
+        && out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        && out.write(bytes) == bytes.size() && out.flush() && out.commit();
 }
 
-// Replaces `file` with `bytes`, whole or not at all: a new file beside it,
-// written, flushed to the disk and read back by the store's own reader
-// (`holds` says whether it reads as meant), then renamed over the old one.
-// A full disk or a failed write leaves the old file as it was.
-template<class Check> bool replaceFile(const QByteArray& file, const QByteArray& bytes, Check holds)
+// The text after a UTF-8 byte-order mark, which the file may begin with.
+QByteArray withoutBom(const QByteArray& text)
 {
-    const QByteArray folder = folderOf(file);
-    QByteArray temporary = folder + "/." + file.mid(folder.size() + 1) + ".XXXXXX";
-    // Made 0600 whatever the umask.
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || !holds(QFile::decodeName(temporary))
-        || ::rename(temporary.constData(), file.constData()) != 0) {
-        ::unlink(temporary.constData());
-        return false;
-    }
-    // The rename itself reaches the disk with the folder.
-    if (const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
-    return true;
+    return text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text;
 }
 
 // The value of `name` in `section` of an INI text, read as QSettings reads
@@ -243,22 +229,20 @@ std::optional<QString> readSetting(const QString& section, const QString& name)
     const std::optional<QByteArray> text = readStore(storePath());
     if (!text)
         return std::nullopt;
-    return iniValue(*text, section.toUtf8(), name.toUtf8());
+    return iniValue(withoutBom(*text), section.toUtf8(), name.toUtf8());
 }
 
 bool writeSetting(const QString& section, const QString& name, const QString& value)
 {
-    // QSettings' own write renames an empty file over the store when the
-    // disk is full, and calls that a success: the file is written here.
     const auto refused = [](const char* why) {
         qCInfo(lcPlatform) << "settings not written:" << why;
         return false;
     };
     if (!storeLockFree())
         return refused("another writer's lock stays taken, or is no file");
-    const std::optional<QByteArray> file = storeFile(QFile::encodeName(storePath()));
+    const std::optional<QByteArray> file = storeFile();
     if (!file)
-        return refused("the store is a link of somebody else's, or a loop");
+        return refused("the store or its folder is a link of somebody else's, or a loop");
     if (!makeFolder(folderOf(*file)))
         return refused("its folder cannot be made");
     const std::optional<QByteArray> old = readStore(QFile::decodeName(*file));
@@ -267,12 +251,16 @@ bool writeSetting(const QString& section, const QString& name, const QString& va
         return refused("the store cannot be read or is read-only");
     const QByteArray sectionName = section.toUtf8();
     const QByteArray key = name.toUtf8();
-    const QByteArray text = withSetting(*old, sectionName, key, value.toUtf8());
-    const bool written = replaceFile(*file, text, [&](const QString& written) {
-        const std::optional<QByteArray> reread = readStore(written);
-        return reread && iniValue(*reread, sectionName, key) == value;
-    });
-    return written || refused("the new file could not be written whole (a full or read-only disk?)");
+    // A byte-order mark the file began with stays at its start.
+    const QByteArray body = withoutBom(*old);
+    const QByteArray text = old->left(old->size() - body.size())
+        + withSetting(body, sectionName, key, value.toUtf8());
+    if (!replaceFile(*file, text))
+        return refused("the new file could not be written whole (a full or read-only disk?)");
+    // Read back as the next start will read it.
+    const std::optional<QByteArray> reread = readStore(QFile::decodeName(*file));
+    return (reread && iniValue(withoutBom(*reread), sectionName, key) == value)
+        || refused("the store does not read back what was written");
 }
 
 } // namespace velto
