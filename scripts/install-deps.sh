@@ -31,6 +31,8 @@ case $purpose in
             qt6-gtk-platformtheme gnome-themes-extra
             # reading the windows from outside, as a screen reader does
             at-spi2-core python3-pyatspi dbus-daemon
+            # a clock past the year 9999
+            faketime
         )
         ;;
     windows)

@@ -49,7 +49,7 @@ start_quietly_and_terminate "settings lock is a folder"
 [ -d "$settings.lock" ] && [ ! -e "$settings" ] || fail "the store's lock folder was not left alone"
 rmdir "$settings.lock"
 
-# 2. Dates far away remind; Yes opens the download page, No (Esc) does not.
+# 2. Dates far away remind; Yes opens the download page, No (N) does not.
 store 0001-01-01
 "$binary" & app=$!; pids+=("$app")
 wait_window "$message_title" || fail "no reminder for a date far in the past"
@@ -67,7 +67,7 @@ store 9999-12-31
 "$binary" & app=$!; pids+=("$app")
 wait_window "$message_title" || fail "no reminder for a date far in the future"
 focus "$(window_ids "$message_title" | head -n 1)"
-send_keys Escape
+send_keys n
 wait_window "$main_title" || fail "no main window after answering No"
 grep -q -x "Duration=$today" "$settings" || fail "No did not store today"
 [ ! -e "$work/opened" ] || fail "No opened a page"
@@ -120,7 +120,7 @@ close_to_exit_screen() {
     wait_window "$main_title" || fail "$1: no exit screen"
 }
 
-# Answers the reminder of $app with a key: Return is Yes, Escape is No.
+# Answers the reminder of $app with a key: Return is Yes, n is No.
 answer_reminder() {
     wait_window "$message_title" || fail "$1: no reminder"
     focus "$(window_ids "$message_title" | head -n 1)"
@@ -164,29 +164,67 @@ for named in DISPLAY=:79 DISPLAY=garbage WAYLAND_DISPLAY=nowhere; do
 done
 
 # 7. Under any umask the settings folder is the user's alone and the file
-# too. A link the user made to keep the file elsewhere is followed; one of
-# somebody else's is not.
+# too. A link the user made to keep the file, or its folder, elsewhere is
+# followed; one of somebody else's is not written through.
 rm -rf "$XDG_CONFIG_HOME"
 (umask 000 && start_quietly_and_terminate "umask 000")
 [ "$(stat -c %a "$XDG_CONFIG_HOME" "$(dirname "$settings")" "$settings" | tr '\n' ' ')" = "700 700 600 " ] ||
     fail "under umask 000: $(stat -c '%a %n' "$XDG_CONFIG_HOME" "$(dirname "$settings")" "$settings")"
-mkdir -p "$work/dotfiles"
-rm -f "$settings" && ln -s "$work/dotfiles/velto.conf" "$settings"
-for owner in user other; do
-    [ "$owner" = user ] || [ "$(id -u)" -eq 0 ] || continue
-    [ "$owner" = user ] || chown -h nobody "$settings"
-    printf '[Settings]\nDuration=2001-01-01\n' > "$work/dotfiles/velto.conf"
-    "$binary" & app=$!; pids+=("$app")
-    answer_reminder "link of the $owner" Escape
-    kill -TERM "$app"; wait "$app" || fail "link of the $owner: status $?"
-    [ -L "$settings" ] || fail "link of the $owner: the link was replaced"
-    expected=$([ "$owner" = user ] && echo "$today" || echo 2001-01-01)
-    grep -q -x "Duration=$expected" "$work/dotfiles/velto.conf" || fail "link of the $owner: the file it names holds
-$(cat "$work/dotfiles/velto.conf")"
+folder=$(dirname "$settings")
+for linked in file folder; do
+    for owner in user other; do
+        [ "$owner" = user ] || [ "$(id -u)" -eq 0 ] || continue
+        rm -rf "$folder" "$work/dotfiles" && mkdir -p "$work/dotfiles"
+        if [ "$linked" = file ]; then
+            target=$work/dotfiles/velto.conf && link=$settings
+            mkdir -p "$folder" && ln -s "$target" "$link"
+        else
+            target=$work/dotfiles/$(basename "$settings") && link=$folder
+            ln -s "$work/dotfiles" "$link"
+        fi
+        [ "$owner" = user ] || chown -h nobody "$link"
+        printf '[Settings]\nDuration=2001-01-01\n' > "$target"
+        "$binary" & app=$!; pids+=("$app")
+        answer_reminder "$linked link of the $owner" n
+        kill -TERM "$app"; wait "$app" || fail "$linked link of the $owner: status $?"
+        [ -L "$link" ] || fail "$linked link of the $owner: the link was replaced"
+        expected=$([ "$owner" = user ] && echo "$today" || echo 2001-01-01)
+        grep -q -x "Duration=$expected" "$target" || fail "$linked link of the $owner: the file holds $(cat "$target")"
+    done
 done
-rm -f "$settings" && store "$today"
+rm -rf "$folder" && store "$today"
 
-# 8. A nearly full disk: the settings file holds the old text or the new,
+# 8. Settings files and clocks of other programs and odd settings. A UTF-8
+# byte-order mark: the date is read, the mark kept. A relative config folder
+# is ignored, as the base-directory rules ask. Past the year 9999, and with
+# no room to write a byte, the old date stays; nothing is killed and nothing
+# is left behind.
+printf '\xEF\xBB\xBF[Settings]\nDuration=2001-01-01\n' > "$settings"
+"$binary" & app=$!; pids+=("$app")
+answer_reminder "byte-order mark" n
+kill -TERM "$app"; wait "$app" || fail "byte-order mark: status $?"
+[ "$(cat -A "$settings")" = $'M-oM-;M-?[Settings]$\nDuration='"$today"'$' ] || fail "byte-order mark: $(cat -A "$settings")"
+mkdir -p "$work/started-here" "$work/home"
+(cd "$work/started-here" && HOME=$work/home XDG_CONFIG_HOME=relative start_quietly_and_terminate "relative config folder")
+[ ! -e "$work/started-here/relative" ] && [ -f "$work/home/.config/$product_executable/$product_executable.conf" ] ||
+    fail "a relative config folder was used: $(find "$work/started-here" "$work/home")"
+for limit in "the year 10000" "a file size limit of 0"; do
+    store 2001-01-01
+    if [ "$limit" = "the year 10000" ]; then
+        FAKETIME=+2913000d FAKETIME_DONT_FAKE_MONOTONIC=1 LD_PRELOAD=$(echo /usr/lib/*/faketime/libfaketime.so.1) \
+            "$binary" & app=$!
+    else
+        (ulimit -f 0 && exec "$binary") & app=$!
+    fi
+    pids+=("$app")
+    answer_reminder "$limit" n
+    kill -TERM "$app"; wait "$app" || fail "$limit: status $?"
+    [ "$(cat "$settings")" = $'[Settings]\nDuration=2001-01-01' ] || fail "$limit: the settings hold $(cat "$settings")"
+    [ "$(ls -A "$(dirname "$settings")")" = "$(basename "$settings")" ] || fail "$limit: left $(ls -A "$(dirname "$settings")")"
+done
+store "$today"
+
+# 9. A nearly full disk: the settings file holds the old text or the new,
 # whole, and Yes opens the page only when the new text landed. With one
 # free page the new text fits; with none, the old one stays. A small tmpfs
 # of its own needs root.
@@ -217,4 +255,5 @@ else
 fi
 
 echo "hostile-environment: junk settings kept, reminders answered, unusable folders survived, SIGTERM ends with 0," \
-    "closed and broken standard error, unreachable displays, umask 000 and links, a nearly full disk"
+    "closed and broken standard error, unreachable displays, umask 000 and links, odd settings and limits," \
+    "a nearly full disk"

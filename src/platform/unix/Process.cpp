@@ -16,8 +16,10 @@ namespace velto {
 namespace {
 
 // A handler, not SIG_IGN: an ignored signal stays ignored in the programs
-// we start (the browser's launcher), a handler does not.
-extern "C" void writeToClosedPipe(int)
+// we start (the browser's launcher), a handler does not. With it, a write to
+// a pipe nobody reads, or past the file size limit, fails (EPIPE, EFBIG)
+// instead of killing the process, and the writer's own failure path runs.
+extern "C" void failTheWrite(int)
 {
 }
 
@@ -46,6 +48,17 @@ void knowTheHomeFolder()
         ::setenv("HOME", user->pw_dir, 1);
 }
 
+// The base-directory rules say a relative folder is to be ignored: it would
+// put the settings wherever the program was started from.
+void ignoreRelativeBaseFolders()
+{
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+        const char* value = ::getenv(variable);
+        if (value && value[0] != '/')
+            ::unsetenv(variable);
+    }
+}
+
 } // namespace
 
 void prepareProcess()
@@ -53,9 +66,11 @@ void prepareProcess()
     openStandardDescriptors();
     struct sigaction action {};
     sigemptyset(&action.sa_mask);
-    action.sa_handler = writeToClosedPipe;
-    ::sigaction(SIGPIPE, &action, nullptr);
+    action.sa_handler = failTheWrite;
+    for (const int signal : {SIGPIPE, SIGXFSZ})
+        ::sigaction(signal, &action, nullptr);
     knowTheHomeFolder();
+    ignoreRelativeBaseFolders();
     catchTerminationSignals();
 }
 
