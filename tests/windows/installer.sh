@@ -26,6 +26,14 @@ fail() {
 (cd "$build" && cpack -G NSIS -B "$scratch/package" >"$scratch/cpack.log") || { cat "$scratch/cpack.log" >&2; exit 1; }
 installer=$scratch/package/$product_executable-$product_version-win64-setup.exe
 [ -f "$installer" ] || fail "no installer named $(basename "$installer")"
+# The pages a user clicks through, which /S skips: no placeholder licence,
+# the program's own pictures, and a finish page that can start the program.
+nsi=$scratch/package/_CPack_Packages/win64/NSIS/project.nsi
+! grep -q 'MUI_PAGE_LICENSE' "$nsi" || fail "the installer shows a licence page"
+for bitmap in HEADERIMAGE_BITMAP WELCOMEFINISHPAGE_BITMAP; do
+    grep -q "^!define MUI_$bitmap \".*/resources/images/installer-.*\.bmp\"" "$nsi" || fail "NSIS's own $bitmap on the pages"
+done
+grep -q "^!define MUI_FINISHPAGE_RUN \".*\\\\$product_executable\\.exe\"" "$nsi" || fail "no Run on the finish page"
 # What is installed carries no debugging information: 20 MB of it in the program.
 while read -r file; do
     ! x86_64-w64-mingw32-objdump -h "$file" | grep -q debug_info || fail "not stripped: $file"
