@@ -23,6 +23,10 @@
 
 #include <memory>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
 using namespace velto;
 using velto::test::MessageRecorder;
 using velto::test::profileText;
@@ -510,11 +514,24 @@ void TestMainWindow::preparedLaterOnceShown()
         if (!opaque.isEmpty())
             tip = QPoint((opaque.front() + opaque.back()) / 2, y);
     }
-    if (QGuiApplication::platformName() == u"windows")
-        tip = (QPointF(tip) / scale).toPoint();
-    const QPoint off = hand.hotSpot() - tip;
+    const QPoint hot = QGuiApplication::platformName() == u"windows" ? hand.hotSpot() * scale
+                                                                     : hand.hotSpot();
+    const QPoint off = hot - tip;
     QVERIFY2(qAbs(off.x()) <= qCeil(scale) && qAbs(off.y()) <= qCeil(scale),
              qPrintable(QDebug::toString(hand.hotSpot()) + " vs fingertip " + QDebug::toString(tip)));
+#if defined(Q_OS_WIN)
+    // And where the system takes it, in its own pixels, over the link.
+    QCursor::setPos(m_window->Label61->mapToGlobal(m_window->Label61->rect().center()));
+    CURSORINFO shown{};
+    shown.cbSize = sizeof shown;
+    QTRY_VERIFY(::GetCursorInfo(&shown) && shown.hCursor != ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+    ICONINFO native{};
+    QVERIFY(::GetIconInfo(shown.hCursor, &native));
+    ::DeleteObject(native.hbmMask);
+    ::DeleteObject(native.hbmColor);
+    QVERIFY2(qAbs(int(native.xHotspot) - tip.x()) <= 1 && qAbs(int(native.yHotspot) - tip.y()) <= 1,
+             qPrintable(QStringLiteral("system hot spot %1, %2").arg(native.xHotspot).arg(native.yHotspot)));
+#endif
 }
 
 void TestMainWindow::ampersandShownOnce()

@@ -1,8 +1,8 @@
 // Drives the installed program as a Windows user would, through the window
-// manager's own calls: start it, start it again, open About, Exit, close the
-// exit screen. Prints what it saw; exits 1 at the first thing that is wrong.
-// With a folder as its last argument it saves each window there as a bitmap.
-// Usage: session.exe <program.exe> <main title> <message title>
+// manager's own calls: start it, ask for a reading after the empty-name
+// message, start it again, open About, Exit, close the exit screen. Prints what it saw; exits 1 at the first
+// thing that is wrong. With a folder as its last argument it saves each window there as a bitmap. Usage:
+// session.exe <program.exe> <main title> <message title>
 //            <main client width> <main client height> (twips) [folder]
 #include <windows.h>
 
@@ -182,6 +182,23 @@ void shoot(HWND window, const wchar_t* name)
     ReleaseDC(nullptr, screen);
 }
 
+// Whether any pixel of a rectangle of the window's client area, as it
+// stands on the screen, is the pure blue of the reading's numbers.
+bool showsBlue(HWND window, RECT area)
+{
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    HDC screen = GetDC(nullptr);
+    bool found = false;
+    for (LONG y = area.top; y < area.bottom && !found; ++y) {
+        for (LONG x = area.left; x < area.right && !found; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            found = GetBValue(c) > 200 && GetRValue(c) < 60 && GetGValue(c) < 60;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
 DWORD waitEnd(const PROCESS_INFORMATION& process, int seconds)
 {
     DWORD status = STILL_ACTIVE;
@@ -217,6 +234,36 @@ int main()
     if (client.cx != width || client.cy <= height || client.cy > height + height / 10)
         fail("the main window's client area is not the designed size");
     shoot(main, L"main-input");
+    // Where things lie in the client area, in twips of the design, below
+    // Qt's menu bar.
+    const LONG menuBar = client.cy - height;
+    // The Character Number, on the results page, where the input page shows
+    // no blue.
+    const RECT number{MulDiv(2220, dpi, 1440), menuBar + MulDiv(765, dpi, 1440), MulDiv(2550, dpi, 1440),
+                      menuBar + MulDiv(1035, dpi, 1440)};
+
+    // A name refused while empty, then typed: the Enter after the message
+    // asks for the reading as any other. Three times over, Back between.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        press(main, {VK_RETURN});
+        HWND refused = waitWindow(first.dwProcessId, messageTitle, nullptr, 20);
+        if (!refused)
+            fail("Enter on an empty name showed no message");
+        press(refused, {VK_RETURN});
+        if (!waitFor([&] { return !IsWindowVisible(refused); }, 20))
+            fail("Enter did not close the message");
+        for (WORD letter : {'J', 'O', 'H', 'N'})
+            press(main, {letter});
+        press(main, {VK_RETURN});
+        if (!waitFor([&] { return showsBlue(main, number); }, 20))
+            fail("the Enter after the empty-name message showed no reading");
+        if (attempt == 0)
+            shoot(main, L"main-results");
+        press(main, {VK_MENU, 'B'});
+        if (!waitFor([&] { return !showsBlue(main, number); }, 20))
+            fail("Back did not go back to the input page");
+    }
+    std::printf("session: Enter after the empty-name message read the name, 3 times of 3\n");
 
     // 2. A second start: one message, then it leaves the first alone.
     const PROCESS_INFORMATION second = start(program);
