@@ -7,6 +7,7 @@
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
 #include "ui/common/DesignFrame.h"
+#include "ui/common/FormTable.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/TrimSpaces.h"
@@ -487,16 +488,23 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
     // Sent where the launcher takes that much (Unix), refused where not; the
     // rest of the address takes well under 1,000 bytes.
     const QString tooLong = QStringLiteral("This Request Is Too Long To Open In Your Browser");
-    const QString sentIfItFits = webpages::maxAddressBytes() >= 101000 ? sent : tooLong;
-    QTest::newRow("100,000 characters of name") << QString(100000, u'n') << "hi" << none << "hi" << "x@y.z"
-                                                << sentIfItFits;
-    // In lines as people write: one line that long takes the box seconds to lay out.
-    const QString lines = (QString(98, u'm') + "\r\n").repeated(1000);
-    QTest::newRow("100,000 characters of message")
+    const QString sentIfItFits = webpages::maxAddressBytes() >= MaxBoxText + 1000 ? sent : tooLong;
+    QTest::newRow("as long a name as a box takes") << QString(MaxBoxText, u'n') << "hi" << none << "hi" << "x@y.z"
+                                                   << sentIfItFits;
+    // In lines as people write them: one unbroken line that long is slow to lay out.
+    const QString lines = (QString(98, u'm') + "\r\n").repeated(327);
+    QTest::newRow("32,700 characters of message")
         << "Ann" << lines << enterX << lines + "\r\nx" << "x@y.z" << sentIfItFits;
-    // The browser's launcher takes an address of at most so many bytes.
+    // A paste past what a box takes is refused whole, never cut.
+    QTest::newRow("a name one too many") << QString(MaxBoxText + 1, u'n') << "hi" << none << "hi" << "x@y.z"
+                                         << "Please Enter Your Name";
+    QTest::newRow("a message one too many") << "Ann" << QString(MaxBoxText + 1, u'm') << none << "" << "x@y.z"
+                                            << "Please Enter Your Message";
+    // The browser's launcher takes an address of at most so many bytes: a
+    // name of letters six bytes each ("%C3%A9") reaches it within what a box takes.
     const auto lastByteAt = [](qsizetype size) {
-        return QString(size - qsizetype(TellAFriendAddress({u"", u"me@example.org", u"hi", u"Bob", u"x@y.z"}).size()), u'n');
+        const qsizetype room = size - qsizetype(TellAFriendAddress({u"", u"me@example.org", u"hi", u"Bob", u"x@y.z"}).size());
+        return QString(room / 6, u'\u00e9') + QString(room % 6, u'n');
     };
     const qsizetype limit = webpages::maxAddressBytes();
     QTest::newRow("exactly as long as the launcher takes") << lastByteAt(limit) << "hi" << none << "hi" << "x@y.z" << sent;

@@ -544,36 +544,54 @@ void TestMainWindow::ampersandShownOnce()
 void TestMainWindow::pastedNamesArriveWhole_data()
 {
     // clang-format off
+    QTest::addColumn<QString>("held"); // in the box before the paste
+    QTest::addColumn<bool>("selected"); // and the paste replaces it
     QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("name"); // in the box after it
     QTest::addColumn<QStringList>("numbers");
-    // Letters far past 32,767 characters still count; the sums stop short
-    // of their limit (4,095 Z make 32,760).
-    QTest::newRow("40,000 dots, then a name") << QString(40000, u'.') + "JOHN SMITH" << QStringList{"8", "6", "2"};
-    QTest::newRow("100,000 letters") << QString(100000, u'Z') << QStringList{"9", "0", "9"};
-    QTest::newRow("no-break spaces and separators")
-        << QStringLiteral("JOHN\u00A0SMITH\u2028\u2029\u00A0") << QStringList{"8", "6", "2"};
-    QTest::newRow("lone CR and LF") << QStringLiteral("JOHN\rSMITH\n") << QStringList{"8", "6", "2"};
+    // A box takes as many characters as the reading walks, and each letter
+    // counts; the sums stop short of their limit (4,095 Z make 32,760).
+    const QString most(MaxBoxText, u'Z'), john = QStringLiteral("JOHN SMITH");
+    const QString dots = QString(MaxBoxText - 10, u'.') + john;
+    QTest::newRow("dots, then a name, to the last") << "" << false << dots << dots << QStringList{"8", "6", "2"};
+    QTest::newRow("as many letters as a box takes") << "" << false << most << most << QStringList{"9", "0", "9"};
+    // One more is refused whole, never cut: the box keeps what it had.
+    QTest::newRow("one too many after a name") << john << false << most.left(MaxBoxText - 9) << john
+                                               << QStringList{"8", "6", "2"};
+    QTest::newRow("replacing a name") << john << true << most << most << QStringList{"9", "0", "9"};
+    QTest::newRow("one too many even replacing") << john << true << most + 'Z' << john << QStringList{"8", "6", "2"};
+    const auto row = [](const char* name, const QString& pasted, const QStringList& numbers) {
+        QTest::newRow(name) << QString() << false << pasted << pasted << numbers;
+    };
+    row("no-break spaces and separators", QStringLiteral("JOHN\u00A0SMITH\u2028\u2029\u00A0"), {"8", "6", "2"});
+    row("lone CR and LF", QStringLiteral("JOHN\rSMITH\n"), {"8", "6", "2"});
     // A tab is not a blank: it stays in the name but counts nothing.
-    QTest::newRow("tabs around") << QStringLiteral("\tYVES\t") << QStringList{"8", "5", "3"};
+    row("tabs around", QStringLiteral("\tYVES\t"), {"8", "5", "3"});
     // Only typed letters become capitals.
-    QTest::newRow("lower case stays") << QStringLiteral("john smith") << QStringList{"0", "0", "0"};
+    row("lower case stays", QStringLiteral("john smith"), {"0", "0", "0"});
     // clang-format on
 }
 
 void TestMainWindow::pastedNamesArriveWhole()
 {
+    QFETCH(QString, held);
+    QFETCH(bool, selected);
     QFETCH(QString, pasted);
+    QFETCH(QString, name);
     QFETCH(QStringList, numbers);
+    m_window->txtName->setText(held);
+    if (selected)
+        m_window->txtName->selectAll();
     QGuiApplication::clipboard()->setText(pasted);
     m_window->txtName->paste();
-    QCOMPARE(m_window->txtName->text(), pasted);
+    QCOMPARE(m_window->txtName->text(), name);
     m_window->cmdNext_Click();
     QCOMPARE(shownNumbers(), numbers);
     QVERIFY(m_window->resultsPageInFront());
-    // Typing goes on past Qt's old 32,767, still upper-cased.
+    // Typing goes on up to the last character a box takes, still upper-cased.
     m_window->txtName->end(false);
     QTest::keyClicks(m_window->txtName, QStringLiteral("a"));
-    QCOMPARE(m_window->txtName->text(), pasted + "A");
+    QCOMPARE(m_window->txtName->text(), name.size() < MaxBoxText ? name + "A" : name);
 }
 
 QTEST_MAIN(TestMainWindow)

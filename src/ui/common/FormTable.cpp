@@ -9,6 +9,7 @@
 #include "ui/common/ResultBox.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -18,10 +19,10 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QValidator>
 
 #include <algorithm>
 #include <functional>
-#include <limits>
 #include <vector>
 
 namespace velto {
@@ -136,6 +137,22 @@ private:
     bool m_popupHasFont = false;
 };
 
+// Refuses an edit that would leave more than MaxBoxText characters in a
+// single-line box: the box then undoes the edit whole, and the beep says so,
+// as a system edit box does at its limit.
+class LengthBound : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        if (input.size() <= MaxBoxText)
+            return Acceptable;
+        QApplication::beep();
+        return Invalid;
+    }
+};
+
 bool isTextBox(Kind kind)
 {
     return kind == Kind::TextBox || kind == Kind::MultiLineBox || kind == Kind::ResultBox;
@@ -158,13 +175,17 @@ QWidget* create(const ControlRow& row, QWidget* parent)
         QLineEdit* box = (row.look & ControlRow::FlatBorder)
             ? static_cast<QLineEdit*>(new FocusRinged<FlatLineEdit>(parent, QPalette::Base))
             : new FocusRinged<QLineEdit>(parent, QPalette::Base);
-        // Qt's default stops a box at 32,767 characters without a word;
-        // nothing the user puts in a box may be dropped.
-        box->setMaxLength(std::numeric_limits<int>::max());
+        // Qt's own limit would cut a paste short without a word; one
+        // character past the bound is what the validator refuses, so that
+        // an edit that would pass it is undone whole, and a huge paste costs
+        // no more than that one character on the way.
+        box->setMaxLength(MaxBoxText + 1);
+        box->setValidator(new LengthBound(box));
         return box;
     }
     case Kind::MultiLineBox: {
         auto* box = new MultiLineBox(parent);
+        box->setMaxLength(MaxBoxText);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setTabChangesFocus(true);
         return box;

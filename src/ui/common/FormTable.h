@@ -84,6 +84,12 @@ struct ControlRow {
     ControlBinding member = {};
 };
 
+// The most characters a text box takes: as many as a name the reading walks
+// whole. Past it a box lays out slowly enough for a paste to freeze the
+// window, and a single-line box measures its whole line again each time the
+// caret blinks; a paste that would pass it is refused whole.
+inline constexpr int MaxBoxText = 32767;
+
 // Sets the text of a single-line text box, the caret at its start.
 void setBoxText(QLineEdit* box, const QString& text);
 

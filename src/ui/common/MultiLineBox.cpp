@@ -1,5 +1,6 @@
 #include "ui/common/MultiLineBox.h"
 
+#include <QApplication>
 #include <QMimeData>
 #include <QTextBlock>
 
@@ -117,8 +118,14 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source)
 {
     if (!source || !source->hasText() || isReadOnly())
         return;
+    const QString pasted = source->text();
     QTextCursor cursor = textCursor();
-    insertVerbatim(cursor, source->text());
+    const qsizetype kept = text().size() - textBetween(cursor.selectionStart(), cursor.selectionEnd()).size();
+    if (pasted.size() > m_maxLength - kept) {
+        QApplication::beep();
+        return;
+    }
+    insertVerbatim(cursor, pasted);
     setTextCursor(cursor);
     ensureCursorVisible();
 }

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <limits>
+
 namespace velto {
 
 // A multi-line text box whose text reads back exactly as it went in. The
@@ -18,6 +20,10 @@ public:
     QString text() const;
     void setText(const QString& text);
 
+    // A paste or drop that would leave more characters than this (as the
+    // text reads back) is refused whole; the program's own setText is not.
+    void setMaxLength(int length) { m_maxLength = length; }
+
 protected:
     QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -29,6 +35,7 @@ private:
     // The break before each block, as the blocks last stood: when an edit
     // joins two blocks, the edit control keeps the later block's own state.
     QList<int> m_breaks{-1};
+    int m_maxLength = std::numeric_limits<int>::max();
 };
 
 } // namespace velto
