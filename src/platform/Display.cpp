@@ -62,6 +62,34 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     heldMessages.push_back({type, context.file, context.line, context.function, context.category, text});
 }
 
+void ignoreScaling(const char* variable, const char* usable)
+{
+    std::fprintf(stderr, "%s: %s=%s ignored (%s gives a usable window)\n", product::Executable, variable,
+                 qgetenv(variable).constData(), usable);
+    qunsetenv(variable);
+}
+
+// Qt takes a scale as it stands: a factor of 0 shows no window at all, yet
+// the program runs and holds its lock; a huge one puts the window off every
+// screen. Below half size the captions are under 6 pixels high; at eight
+// times the main window still fits an 8K screen. A font DPI of 96 is a
+// factor of 1. Each is read as Qt reads it.
+void dropUnusableScaling()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        bool ok = false;
+        const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
+        if (!ok || !(factor >= 0.5 && factor <= 8))
+            ignoreScaling("QT_SCALE_FACTOR", "a factor from 0.5 to 8");
+    }
+    if (!qEnvironmentVariableIsEmpty("QT_FONT_DPI")) {
+        bool ok = false;
+        const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI", &ok);
+        if (!ok || dpi < 48 || dpi > 768)
+            ignoreScaling("QT_FONT_DPI", "a whole number from 48 to 768");
+    }
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
@@ -70,6 +98,7 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
         sayNoDisplay("no display found (set DISPLAY or WAYLAND_DISPLAY)");
         return nullptr;
     }
+    dropUnusableScaling();
     askedFor = displayAskedFor();
     const bool chosen = display::choosePlatform(argc, argv);
 

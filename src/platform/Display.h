@@ -11,7 +11,9 @@ namespace velto {
 // authorisation, a name that means nothing), it says so in one line on
 // standard error and returns nothing, and the caller ends with status 1.
 // Qt's own messages from making the connection are held back until it is
-// made, then passed on. `argc` and `argv` must outlive the application.
+// made, then passed on. A scale factor or font DPI set in the environment
+// that cannot give a usable window is set aside, with one line on standard
+// error. `argc` and `argv` must outlive the application.
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv);
 
 // Ends the application once its event loop has ended and the program's own
