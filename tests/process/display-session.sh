@@ -151,12 +151,14 @@ if wayland_client; then
 fi
 
 # Puts a stand-in browser first in PATH that writes each address it is given
-# to $work/opened, one per line.
+# to $work/opened, one per line, and what the program handed on to it (open
+# files, ignored signals) to $work/browser.
 stand_in_browser() {
     mkdir -p "$work/bin"
     cat > "$work/bin/xdg-open" <<STUB
 #!/bin/sh
 printf '%s\n' "\$1" >> "$work/opened"
+{ ls -l /proc/\$\$/fd; grep SigIgn /proc/\$\$/status; } > "$work/browser" 2>&1
 STUB
     chmod +x "$work/bin/xdg-open"
     export PATH=$work/bin:$PATH

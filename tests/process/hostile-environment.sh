@@ -60,6 +60,11 @@ wait_window "$main_title" || fail "no main window after the reminder"
 grep -q -x "Duration=$today" "$settings" || fail "reminder did not store today"
 grep -q -x "http://.*/velto-free-arithmancy/ssd.php?page=download-web-page" "$work/opened" ||
     fail "Yes opened no download page"
+# The browser holds no lock of the program's, which would outlive it, and
+# ignores neither SIGPIPE nor SIGXFSZ for the program's sake.
+! grep -q "$product_executable.lock" "$work/browser" || fail "the browser was handed the instance lock"
+ignored=$(awk '/SigIgn/ { print $2 }' "$work/browser")
+(( (0x$ignored >> 12 & 1) == 0 && (0x$ignored >> 24 & 1) == 0 )) || fail "the browser ignores signals: $ignored"
 kill -TERM "$app"; wait "$app" || fail "SIGTERM after the reminder: status $?"
 
 rm -f "$work/opened"

@@ -73,18 +73,19 @@ done
 # 4. Two copies for one user never run at once, however each was started:
 # the first in a desktop session, whose runtime folder is /run/user/<uid>;
 # the second without a runtime folder named (su, sudo, ssh), or with one
-# that others may enter or that is somebody else's. As root the test makes
+# that others, or only its group, may enter, or that is somebody else's. As root the test makes
 # that folder where no session did; it is the real one otherwise.
 session=/run/user/$(id -u)
 if [ ! -d "$session" ] && [ "$(id -u)" -eq 0 ]; then
     mkdir -m 700 -p "$session" && made+=("$session")
 fi
 if [ -d "$session" ]; then
-    mkdir -p "$work/open" "$work/foreign" && chmod 777 "$work/open" && chmod 700 "$work/foreign"
+    mkdir -p "$work/open" "$work/group" "$work/foreign"
+    chmod 777 "$work/open" && chmod 710 "$work/group" && chmod 700 "$work/foreign"
     [ "$(id -u)" -ne 0 ] || chown nobody "$work/foreign"
     XDG_RUNTIME_DIR=$session "$binary" & first=$!; pids+=("$first")
     wait_window "$main_title" || fail "session's runtime folder: the first copy did not start"
-    for runtime in unset "$work/open" "$work/foreign"; do
+    for runtime in unset "$work/open" "$work/group" "$work/foreign"; do
         if [ "$runtime" = unset ]; then
             env -u XDG_RUNTIME_DIR "$binary" & second=$!
         else

@@ -135,6 +135,11 @@ void TestMainWindow::typedLettersBecomeCapitals()
     committed.setCommitString(QStringLiteral("zo\u00eb"));
     QApplication::sendEvent(m_window->txtName, &committed);
     QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH-O'NEIL 42 ZO\u00eb"));
+    // One that replaces what it committed before (here the last two
+    // characters) replaces them upper-cased.
+    committed.setCommitString(QStringLiteral("e"), -2, 2);
+    QApplication::sendEvent(m_window->txtName, &committed);
+    QCOMPARE(m_window->txtName->text(), QStringLiteral("JOHN SMITH-O'NEIL 42 ZE"));
     m_window->txtName->setText(QStringLiteral("JOHN SMITH-O'NEIL 42 "));
     // Shortcuts such as Ctrl+A stay shortcuts.
     QTest::keyClick(m_window->txtName, Qt::Key_A, Qt::ControlModifier);

@@ -319,6 +319,23 @@ void TestShell::unavailableCommandOpensNothing()
 {
     AddressRecorder recorder;
     QVERIFY(!m_window->mnuMakeMoney->isEnabled());
+    // It looks unavailable: its caption greyed, far paler than the others'.
+    QMenuBar* bar = m_window->menuBar();
+    const QImage drawn = bar->grab().toImage();
+    const auto darkest = [&](QAction* action) {
+        const QRect area = bar->actionGeometry(action);
+        int value = 255;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                value = std::min(value,
+                                 qGray(drawn.pixel((QPointF(x, y) * drawn.devicePixelRatio()).toPoint())));
+        }
+        return value;
+    };
+    QVERIFY2(darkest(m_window->mnuMakeMoney) > darkest(m_window->mnuDonate) + 100,
+             qPrintable(QStringLiteral("%1 against %2")
+                            .arg(darkest(m_window->mnuMakeMoney))
+                            .arg(darkest(m_window->mnuDonate))));
     m_window->mnuMakeMoney->trigger();
     QVERIFY(recorder.addresses.isEmpty());
     // Its handler still knows its page for the day it is made available.
