@@ -10,13 +10,9 @@
 #include "shell/Shutdown.h"
 
 #include <QApplication>
-#include <QtPlugin>
 
 #include <cstdlib>
 #include <utility>
-
-// Resource PNGs read without probing every image format plugin.
-Q_IMPORT_PLUGIN(ResourcePngPlugin)
 
 int main(int argc, char* argv[])
 {

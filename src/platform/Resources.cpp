@@ -4,22 +4,12 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPixmap>
 #include <QWidget>
 
 namespace velto {
 
 namespace {
-
-// Read by Qt's own PNG reader: left to guess the format, Qt would first load
-// every image format plugin installed to ask each whether it reads PNG.
-QPixmap readPng(const QString& path)
-{
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
 
 // Sets the link cursor on its widget at the first Enter, then goes away. Qt
 // applies a widget's cursor after the Enter events, so the first hover
@@ -55,7 +45,7 @@ QIcon readApplicationIcon()
     // system when a window takes the icon. 64 covers 32 at 2x.
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(readPng(QStringLiteral(":/images/app-icon-%1.png").arg(size)));
+        icon.addPixmap(QPixmap(QStringLiteral(":/images/app-icon-%1.png").arg(size)));
     return icon;
 }
 
@@ -94,7 +84,7 @@ QCursor linkCursor(LinkCursor kind, qreal scale)
     // Drawn at 32 and 64 pixels; a size between is scaled down from the
     // larger drawing, so that the hand stays sharp and as tall as the arrow.
     const int size = qMax(1, qRound(32 * scale));
-    QPixmap pixmap = readPng(base.arg(size > 32 ? 64 : 32));
+    QPixmap pixmap(base.arg(size > 32 ? 64 : 32));
     if (pixmap.width() != size)
         pixmap = pixmap.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(scale);

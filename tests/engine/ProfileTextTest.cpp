@@ -1,14 +1,11 @@
 // The texts are content; what the program relies on is their shape: the
 // designed length and opening, one paragraph, and the one accented letter of
-// entry 6 surviving the trip from the text file into the engine.
+// entry 6.
 #include "engine/Reading.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <string>
 
 using velto::NumberProfileText;
 
@@ -58,31 +55,6 @@ TEST(ProfileText, OnlyEntrySixHoldsNonAsciiAndThatIsOneEAcute)
         EXPECT_EQ(nonAscii, d == 6 ? 1 : 0) << "entry " << d;
     }
     EXPECT_EQ(std::count(NumberProfileText(6).begin(), NumberProfileText(6).end(), u'\u00E9'), 1);
-}
-
-// Guards the build step that embeds the files: the engine's text must be the
-// file's UTF-8 decoded, byte for byte, not a re-encoded or truncated copy.
-TEST(ProfileText, EmbeddedTextEqualsTheSourceFile)
-{
-    for (int d = 1; d <= 9; ++d) {
-        std::ifstream file(std::string(VELTO_TEXT_DIR) + "/number-profile-" + std::to_string(d) + ".txt",
-                           std::ios::binary);
-        ASSERT_TRUE(file) << "entry " << d;
-        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-        std::u16string decoded;
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            const auto b = static_cast<unsigned char>(bytes[i]);
-            if (b < 0x80) {
-                decoded += static_cast<char16_t>(b);
-            } else {
-                // The texts hold only two-byte sequences (U+0080 to U+07FF).
-                ASSERT_EQ(b & 0xE0, 0xC0) << "entry " << d;
-                ASSERT_LT(i + 1, bytes.size());
-                decoded += static_cast<char16_t>(((b & 0x1F) << 6) | (bytes[++i] & 0x3F));
-            }
-        }
-        EXPECT_TRUE(decoded == NumberProfileText(d)) << "entry " << d;
-    }
 }
 
 } // namespace
