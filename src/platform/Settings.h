@@ -18,7 +18,7 @@ std::optional<QString> readSetting(const QString& section, const QString& name);
 
 // Writes a per-user setting and makes sure it reached the store: false when
 // the write failed (a read-only file or folder, a full disk, an unreadable
-// store, or a store lock that stays taken).
+// store, a link of somebody else's).
 bool writeSetting(const QString& section, const QString& name, const QString& value);
 
 } // namespace velto

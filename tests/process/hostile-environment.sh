@@ -35,19 +35,13 @@ before=$(md5sum < "$settings")
 start_quietly_and_terminate "1 MB Duration"
 [ "$(md5sum < "$settings")" = "$before" ] || fail "1 MB Duration was rewritten"
 
-# A store or store lock that is no regular file hangs nothing and is left as
-# it is; nor is a store larger than the program ever writes read whole.
+# A store that is no regular file hangs nothing and is left as it is.
 mkdir -p "$(dirname "$settings")"
 rm -f "$settings"
 mkfifo "$settings"
 start_quietly_and_terminate "settings file is a FIFO"
 [ -p "$settings" ] || fail "the FIFO in the store's place was replaced"
 rm -f "$settings"
-mkdir "$settings.lock"
-touch -d '1 hour ago' "$settings.lock"
-start_quietly_and_terminate "settings lock is a folder"
-[ -d "$settings.lock" ] && [ ! -e "$settings" ] || fail "the store's lock folder was not left alone"
-rmdir "$settings.lock"
 
 # 2. Dates far away remind; Yes opens the download page, No (N) does not.
 store 0001-01-01

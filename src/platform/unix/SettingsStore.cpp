@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -21,9 +20,6 @@ namespace {
 // its own, and reading it whole would cost seconds and gigabytes.
 constexpr qint64 MaxStoreBytes = 64 * 1024;
 
-// How long a write waits for another writer's lock on the store.
-constexpr int StoreLockWaitMs = 2000;
-
 // Links followed from the store's name to the file itself.
 constexpr int MaxLinks = 8;
 
@@ -33,24 +29,6 @@ QString storePath()
     const QString name = applicationName();
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + name + u'/' + name
         + QStringLiteral(".conf");
-}
-
-// An older copy of the program writes through QSettings, which takes a lock
-// file beside the store; wait for it, bounded. A lock that is no file (a
-// folder in its place) is never cleared: the write is refused instead.
-bool storeLockFree()
-{
-    const QString path = storePath() + QStringLiteral(".lock");
-    const QFileInfo lockPath(path);
-    if (!lockPath.exists() && !lockPath.isSymLink())
-        return true;
-    if (!lockPath.isFile())
-        return false;
-    QLockFile lock(path);
-    if (!lock.tryLock(StoreLockWaitMs))
-        return false;
-    lock.unlock();
-    return true;
 }
 
 QByteArray folderOf(const QByteArray& path)
@@ -238,8 +216,6 @@ bool writeSetting(const QString& section, const QString& name, const QString& va
         qCInfo(lcPlatform) << "settings not written:" << why;
         return false;
     };
-    if (!storeLockFree())
-        return refused("another writer's lock stays taken, or is no file");
     const std::optional<QByteArray> file = storeFile();
     if (!file)
         return refused("the store or its folder is a link of somebody else's, or a loop");
