@@ -7,7 +7,6 @@
 #include "product/Product.h"
 #include "ui/common/DesignWindow.h"
 #include "ui/common/LinkLabel.h"
-#include "ui/common/VendorPages.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -95,21 +94,6 @@ void frmAbout::buildControls()
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
     connect(lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
-}
-
-void frmAbout::cmdOK_Click()
-{
-    close();
-}
-
-void frmAbout::lblHomePage_Click()
-{
-    OpenVendorPage("home-page", this);
-}
-
-void frmAbout::lblCobrand_Click()
-{
-    OpenVendorPage("fully-branded", this);
 }
 
 void frmAbout::paintEvent(QPaintEvent* event)

@@ -9,6 +9,7 @@
 // opening starts afresh.
 
 #include "ui/common/FormTable.h"
+#include "ui/common/VendorPages.h"
 
 #include <QDialog>
 
@@ -41,9 +42,9 @@ protected:
 
 private:
     void buildControls();
-    void cmdOK_Click();
-    void lblHomePage_Click();
-    void lblCobrand_Click();
+    void cmdOK_Click() { close(); }
+    void lblHomePage_Click() { OpenVendorPage("home-page", this); }
+    void lblCobrand_Click() { OpenVendorPage("fully-branded", this); }
 
     FormTable m_form;
 };

@@ -136,22 +136,12 @@ void frmExitScreen::closeEvent(QCloseEvent* event)
     emit unloaded();
 }
 
-void frmExitScreen::cmdClose_Click()
-{
-    emit exitPressed();
-}
-
 void frmExitScreen::Check1_Click()
 {
     if (Check1->checkState() != Qt::Checked)
         return;
     Check1->setCheckState(Qt::Unchecked);
     OpenVendorPage("home-page", this);
-}
-
-void frmExitScreen::lblGoToHome_Click()
-{
-    OpenVendorPage("brimwellsoftwares", this);
 }
 
 QString frmExitScreen::placeholderOf(const QWidget* box) const

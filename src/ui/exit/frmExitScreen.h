@@ -10,6 +10,7 @@
 // import of a saved reading.
 
 #include "ui/common/FormTable.h"
+#include "ui/common/VendorPages.h"
 #include "ui/exit/TellAFriend.h"
 
 #include <QWidget>
@@ -75,9 +76,9 @@ protected:
 private:
     void buildControls();
     void Form_Load();
-    void cmdClose_Click();
+    void cmdClose_Click() { emit exitPressed(); }
     void Check1_Click();
-    void lblGoToHome_Click();
+    void lblGoToHome_Click() { OpenVendorPage("brimwellsoftwares", this); }
     void textBox_GotFocus(QWidget* box);
     void textBox_LostFocus(QWidget* box);
     // Returns false when the key is refused.

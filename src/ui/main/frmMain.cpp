@@ -2,7 +2,6 @@
 
 #include "engine/Reading.h"
 #include "engine/SavedReadingFile.h"
-#include "platform/Clipboard.h"
 #include "platform/FileAccess.h"
 #include "platform/FileDialog.h"
 #include "platform/Fonts.h"
@@ -19,7 +18,6 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ResultBox.h"
 #include "ui/common/TrimSpaces.h"
-#include "ui/common/VendorPages.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -237,56 +235,6 @@ void frmMain::buildMenus()
     connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
 
-void frmMain::mnuExit_Click()
-{
-    close();
-}
-
-void frmMain::mnuOnline_Click()
-{
-    OpenVendorPage("help-web-page", this);
-}
-
-void frmMain::mnuVisit_Click()
-{
-    OpenVendorPage("home-page", this);
-}
-
-void frmMain::mnuUpdate_Click()
-{
-    OpenVendorPage("download-web-page", this);
-}
-
-void frmMain::mnuAbout_Click()
-{
-    emit aboutRequested();
-}
-
-void frmMain::mnuDonate_Click()
-{
-    OpenVendorPage("donate", this);
-}
-
-void frmMain::mnuMakeMoney_Click()
-{
-    OpenVendorPage("fully-branded", this);
-}
-
-void frmMain::Label61_Click()
-{
-    OpenVendorPage("home-page", this);
-}
-
-void frmMain::lblCobrand_Click()
-{
-    OpenVendorPage("co-brand", this);
-}
-
-void frmMain::lblFullBrand_Click()
-{
-    OpenVendorPage("fully-branded", this);
-}
-
 void frmMain::Form_Load()
 {
     // Each list is handed over whole: item by item, every entry would be
@@ -419,31 +367,6 @@ void frmMain::cmdOpen_Click()
 QChar frmMain::txtName_KeyPress(QChar key)
 {
     return key >= u'a' && key <= u'z' ? QChar(key.unicode() - 32) : key;
-}
-
-void frmMain::txtResult_Change()
-{
-    emptyClipboard();
-}
-
-void frmMain::txtResult_Click()
-{
-    emptyClipboard();
-}
-
-void frmMain::txtResult_MouseDown()
-{
-    emptyClipboard();
-}
-
-void frmMain::txtResult_MouseMove()
-{
-    emptyClipboard();
-}
-
-void frmMain::txtResult_MouseUp()
-{
-    emptyClipboard();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -8,8 +8,10 @@
 // a link above them, a promotional strip below and the menu bar. The shell
 // opens it at start-up; closing it hands over to the exit screen.
 
+#include "platform/Clipboard.h"
 #include "ui/common/EnterKey.h"
 #include "ui/common/FormTable.h"
+#include "ui/common/VendorPages.h"
 
 #include <QMainWindow>
 
@@ -42,16 +44,16 @@ public:
     void cmdOpen_Click();
 
     // Menu commands and links.
-    void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoney_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
+    void mnuExit_Click() { close(); }
+    void mnuOnline_Click() { OpenVendorPage("help-web-page", this); }
+    void mnuVisit_Click() { OpenVendorPage("home-page", this); }
+    void mnuUpdate_Click() { OpenVendorPage("download-web-page", this); }
+    void mnuAbout_Click() { emit aboutRequested(); }
+    void mnuDonate_Click() { OpenVendorPage("donate", this); }
+    void mnuMakeMoney_Click() { OpenVendorPage("fully-branded", this); }
+    void Label61_Click() { OpenVendorPage("home-page", this); }
+    void lblCobrand_Click() { OpenVendorPage("co-brand", this); }
+    void lblFullBrand_Click() { OpenVendorPage("fully-branded", this); }
 
     // Brings one of the two promotional labels that share a place to the
     // front: the co-brand label, or the full-brand one.
@@ -112,11 +114,12 @@ private:
     bool ValidateName();
     // Returns the character the name box receives for a typed one.
     static QChar txtName_KeyPress(QChar key);
-    void txtResult_Change();
-    void txtResult_Click();
-    void txtResult_MouseDown();
-    void txtResult_MouseMove();
-    void txtResult_MouseUp();
+    // Whatever touches a result box empties the clipboard.
+    void txtResult_Change() { emptyClipboard(); }
+    void txtResult_Click() { emptyClipboard(); }
+    void txtResult_MouseDown() { emptyClipboard(); }
+    void txtResult_MouseMove() { emptyClipboard(); }
+    void txtResult_MouseUp() { emptyClipboard(); }
     void showResultsPage();
 
     FormTable m_form;
