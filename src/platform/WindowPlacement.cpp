@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace velto {
 
 namespace {
@@ -22,12 +24,44 @@ QMargins knownFrameMargins(const QWidget* except)
     return {};
 }
 
+// Where a frame of `size` lies in `available`, from where it stands at
+// `wanted`: inside, or where it is larger, with its top-left corner, and
+// so its title bar and close box, on the screen.
+QPoint framePositionWithin(const QRect& available, QPoint wanted, const QSize& size)
+{
+    const QPoint last = available.bottomRight() - QPoint(size.width(), size.height()) + QPoint(1, 1);
+    return {std::max(available.left(), std::min(wanted.x(), last.x())),
+            std::max(available.top(), std::min(wanted.y(), last.y()))};
+}
+
 // Where the frame of `window`, with these margins, lies centred on its screen.
 QPoint centredFramePosition(const QWidget* window, const QMargins& margins)
 {
+    const QRect available = window->screen()->availableGeometry();
     QRect frame = window->geometry().marginsAdded(margins);
-    frame.moveCenter(window->screen()->availableGeometry().center());
-    return frame.topLeft();
+    frame.moveCenter(available.center());
+    return framePositionWithin(available, frame.topLeft(), frame.size());
+}
+
+// When the screen shrinks under a shown window (a smaller resolution, a
+// panel added), the window moves only as far as it must to be back on it.
+void keepOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen();
+    if (!screen || window->property("velto_keptOnScreen").toBool())
+        return;
+    window->setProperty("velto_keptOnScreen", true);
+    QObject::connect(screen, &QScreen::availableGeometryChanged, window,
+                     [window, screen](const QRect& available) {
+                         if (!window->isVisible() || window->screen() != screen)
+                             return;
+                         // Window managers set the work area as windows map, too: a
+                         // window on the screen already is left alone.
+                         const QRect frame = window->frameGeometry();
+                         const QPoint within = framePositionWithin(available, frame.topLeft(), frame.size());
+                         if (within != frame.topLeft())
+                             window->move(window->pos() + within - frame.topLeft());
+                     });
 }
 
 void moveFrameToCentre(QWidget* window, const QMargins& margins)
@@ -63,8 +97,17 @@ protected:
             QWindow* handle = m_window->windowHandle();
             const QMargins margins = handle->frameMargins();
             if (!margins.isNull()) {
-                if (margins != m_assumed && m_window->screen())
-                    handle->setFramePosition(centredFramePosition(m_window, margins));
+                if (margins != m_assumed && m_window->screen()) {
+                    const QPoint frame = centredFramePosition(m_window, margins);
+                    // A window manager may ignore a request to put the frame
+                    // where the client area is now (openbox takes it for a
+                    // client that forgot its frame), as when a window too large
+                    // for the screen went to its corner before it had a frame:
+                    // such a request goes by way of the pixel beside it.
+                    if (frame == m_window->geometry().topLeft())
+                        handle->setFramePosition(frame + QPoint(1, 1));
+                    handle->setFramePosition(frame);
+                }
                 deleteLater();
                 watched->removeEventFilter(this);
             }
@@ -90,6 +133,7 @@ void centreOnScreen(QWidget* window)
         new Recentre(window, margins);
     }
     moveFrameToCentre(window, margins);
+    keepOnScreen(window);
 }
 
 } // namespace velto

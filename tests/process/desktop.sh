@@ -187,4 +187,16 @@ if [ "$display_kind" = weston ]; then
     kill -TERM "$app"
     wait "$app" || fail "SIGTERM after the clipboard: status $?"
 fi
-echo "desktop ($display_kind): keyboard routes, messages, About, import, exit screen and second start hold"
+# A window larger than the screen (here at twice its size) opens with its
+# top-left corner, and so its title bar, on the screen.
+if placeable; then
+    QT_SCALE_FACTOR=2 "$binary" & app=$!; pids+=("$app")
+    wait_window "$main_title" || fail "no main window at twice the size"
+    main=$(window_ids "$main_title" | head -n 1)
+    poll '[ "$(frame_geometry "$main" | cut -d " " -f 1,2)" = "0 0" ]' 5 ||
+        fail "at twice the size the frame lies at $(frame_geometry "$main")"
+    kill -TERM "$app"
+    wait "$app" || fail "SIGTERM at twice the size: status $?"
+fi
+echo "desktop ($display_kind): keyboard routes, messages, About, import, exit screen and second start hold," \
+    "and a window larger than the screen opens with its title bar on it"

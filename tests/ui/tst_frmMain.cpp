@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -64,6 +65,8 @@ private slots:
     void ampersandShownOnce();
     void pastedNamesArriveWhole_data();
     void pastedNamesArriveWhole();
+    void placedWithItsTitleBarOnTheScreen_data();
+    void placedWithItsTitleBarOnTheScreen();
 
 private:
     void typeName(const QString& text);
@@ -597,6 +600,31 @@ void TestMainWindow::pastedNamesArriveWhole()
     m_window->txtName->end(false);
     QTest::keyClicks(m_window->txtName, QStringLiteral("a"));
     QCOMPARE(m_window->txtName->text(), name.size() < MaxBoxText ? name + "A" : name);
+}
+
+void TestMainWindow::placedWithItsTitleBarOnTheScreen_data()
+{
+    // Run again on a screen smaller than the window (tst_frmMain_small_screen).
+    QTest::addColumn<QRect>("shrunk"); // the screen's area after it shrinks
+    QTest::newRow("as it opens") << QRect();
+    QTest::newRow("screen shrinks under it") << QRect(0, 0, 700, 500);
+    QTest::newRow("screen shrinks below its size") << QRect(0, 100, 320, 240);
+}
+
+void TestMainWindow::placedWithItsTitleBarOnTheScreen()
+{
+    QFETCH(QRect, shrunk);
+    QScreen* screen = m_window->screen();
+    if (!shrunk.isNull())
+        emit screen->availableGeometryChanged(shrunk);
+    const QRect available = shrunk.isNull() ? screen->availableGeometry() : shrunk;
+    const QSize size = m_window->frameGeometry().size();
+    if (size.width() > available.width() && size.height() > available.height())
+        QTRY_COMPARE(m_window->frameGeometry().topLeft(), available.topLeft());
+    else if (shrunk.isNull())
+        QVERIFY((m_window->frameGeometry().center() - available.center()).manhattanLength() <= 2);
+    else
+        QTRY_VERIFY(available.contains(m_window->frameGeometry()));
 }
 
 QTEST_MAIN(TestMainWindow)
