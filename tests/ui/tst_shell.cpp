@@ -30,6 +30,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 #if defined(Q_OS_WIN)
@@ -265,6 +266,19 @@ void TestShell::secondCopyIsToldAndEnds()
     const bool folderFree = ::flock(folder, LOCK_EX | LOCK_NB) == 0;
     ::close(folder);
     QVERIFY(folderFree);
+    // A start that can open its runtime folder but not one file more takes
+    // nobody's lock away.
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
+    const int lowestFree = ::dup(0);
+    ::close(lowestFree);
+    rlimit starved = saved;
+    starved.rlim_cur = static_cast<rlim_t>(lowestFree + 1);
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &starved) == 0);
+    const InstanceLock::Result shortOfDescriptors = InstanceLock().acquire();
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
+    QCOMPARE(shortOfDescriptors, InstanceLock::Result::Unavailable);
+    QCOMPARE(InstanceLock().acquire(), InstanceLock::Result::HeldByAnother);
 #endif
     int ends = 0;
     setProcessEndHandler([&ends] { ++ends; });
