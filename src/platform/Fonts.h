@@ -7,8 +7,9 @@ namespace velto {
 enum class Face { Verdana, MsSansSerif };
 
 // Starts reading the font configuration on a thread of its own, while Qt
-// connects to the display, where that is slow (fontconfig). Call at most once, before the application object
-// exists; resolveDesignFonts() waits for it.
+// connects to the display, where that is slow (fontconfig); where no thread
+// can start, reads it at once. Call at most once, before the application
+// object exists; resolveDesignFonts() waits for it.
 void preloadFontConfiguration();
 
 // Chooses an installed font for each design face where the face itself is

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "platform/Fonts.h"
 #include "platform/InstanceLock.h"
 #include "platform/Process.h"
 #include "platform/Resources.h"
@@ -41,6 +42,8 @@
 #include <cmath>
 #include <csignal>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 using namespace velto;
 using velto::test::AddressRecorder;
@@ -87,6 +90,7 @@ private slots:
     void unreadableDateIsLeftAlone();
     void failedWriteOpensNoPage();
     void homeComesFromTheUserDatabase();
+    void fontsAreReadWithoutAThread();
     void terminationRequestReachesTheHandler_data();
     void terminationRequestReachesTheHandler();
 
@@ -564,6 +568,40 @@ void TestShell::homeComesFromTheUserDatabase()
     const passwd* user = ::getpwuid(::geteuid());
     QVERIFY(user);
     QCOMPARE(home, QByteArray(user->pw_dir));
+#endif
+}
+
+void TestShell::fontsAreReadWithoutAThread()
+{
+#if !defined(Q_OS_UNIX)
+    QSKIP("no thread reads the fonts there");
+#else
+    // Under a process limit that leaves no room for a thread, the font
+    // configuration is read at once instead of the start ending in
+    // std::terminate. The limit binds an ordinary user only
+    // (tst_shell_unprivileged).
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_NPROC, &saved) == 0);
+    rlimit none = saved;
+    none.rlim_cur = 1;
+    QVERIFY(::setrlimit(RLIMIT_NPROC, &none) == 0);
+    bool bound = false;
+    bool threw = false;
+    try {
+        std::thread([] {}).join();
+    } catch (const std::system_error&) {
+        bound = true;
+    }
+    try {
+        preloadFontConfiguration();
+    } catch (const std::system_error&) {
+        threw = true;
+    }
+    ::setrlimit(RLIMIT_NPROC, &saved);
+    fonts::waitForConfiguration();
+    if (!bound)
+        QSKIP("a process limit does not bind this user (root)");
+    QVERIFY(!threw);
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <system_error>
 #include <thread>
 
 namespace velto {
@@ -27,8 +28,14 @@ void preloadFontConfiguration()
 {
     // Reading fontconfig's configuration and caches is the largest single
     // step of start-up and needs nothing from Qt; Qt later finds it done.
-    if (!configurationLoader.thread.joinable())
+    if (configurationLoader.thread.joinable())
+        return;
+    try {
         configurationLoader.thread = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had (a process limit reached): read it here.
+        FcInit();
+    }
 }
 
 void fonts::waitForConfiguration()
