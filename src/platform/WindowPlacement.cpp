@@ -25,8 +25,8 @@ QMargins knownFrameMargins(const QWidget* except)
 }
 
 // Where a frame of `size` lies in `available`, from where it stands at
-// `wanted`: inside, or where it is larger, with its top-left corner, and
-// so its title bar and close box, on the screen.
+// `wanted`: inside, or where it is larger, with its top-left corner, and so
+// the start of its title bar, on the screen.
 QPoint framePositionWithin(const QRect& available, QPoint wanted, const QSize& size)
 {
     const QPoint last = available.bottomRight() - QPoint(size.width(), size.height()) + QPoint(1, 1);
