@@ -18,6 +18,5 @@ sleep 0.5
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" & app=$!; pids+=("$app")
 wait_window "$main_title" || fail "main window never mapped"
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" "$app" "$work/opened" "$main_title" || fail "accessibility checks"
-for ((i = 0; i < 50; i++)); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "Exit pressed over AT-SPI did not end the program"
+poll "! kill -0 $app" 5 || fail "Exit pressed over AT-SPI did not end the program"
 wait "$app" || fail "ended with status $?"

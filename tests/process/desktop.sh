@@ -44,20 +44,17 @@ back_to() {
 # it maps or after the one above it closed (under weston up to a second),
 # and keys pressed before that go nowhere: three tries, each again after
 # Escape, which closes a menu that a lost key left open.
-press_until() {
-    local condition=$1 tries=3 try keys
-    shift
-    for ((try = 1; try <= tries; try++)); do
-        [ "$try" -eq 1 ] || send_keys Escape
-        for keys in "$@"; do
-            [ "$keys" = "$1" ] || settle
-            # shellcheck disable=SC2086
-            send_keys $keys
-        done
-        poll "$condition" 3 && return 0
+press_keys() {
+    local keys
+    [ "$pressed" -eq 0 ] || send_keys Escape
+    pressed=1
+    for keys in "$@"; do
+        [ "$keys" = "$1" ] || settle
+        # shellcheck disable=SC2086
+        send_keys $keys
     done
-    return 1
 }
+press_until() { pressed=0 && retry "$1" 3 press_keys "${@:2}"; }
 
 stand_in_browser
 "$binary" & app=$!; pids+=("$app")
@@ -150,10 +147,7 @@ poll refusal_on_top 5 || fail "the refusal lies under the exit screen"
 if [ "$display_kind" = weston ]; then
     kill -TERM "$second"
 else
-    for ((tries = 0; tries < 3; tries++)); do
-        send_keys Return
-        ! poll "! kill -0 $second" 2 || break
-    done
+    retry "! kill -0 $second" 2 send_keys Return || true
 fi
 poll "! kill -0 $second" 5 || true
 kill -0 "$second" 2>/dev/null && fail "the second start did not end after its message"

@@ -71,6 +71,19 @@ poll() {
     done
 }
 
+# Runs the command "${@:3}", then polls up to $2 seconds for the condition
+# $1; three times in all, should it not come: a loaded machine can lose a key
+# or a close request, and a user would press again.
+retry() {
+    local condition=$1 seconds=$2 try
+    shift 2
+    for try in 1 2 3; do
+        "$@" || true
+        poll "$condition" "$seconds" && return 0
+    done
+    return 1
+}
+
 start_xvfb() {
     # -displayfd picks a free display number and tells it once the server
     # is up; without -noreset about one start in fifteen fails.

@@ -14,36 +14,16 @@ start() {
     main=$(window_ids "$main_title" | head -n 1)
 }
 
-# Waits until the only window left is a different one with the same title:
-# the exit screen. Prints its id. On a loaded machine a close request can
-# come before the program takes them: with $2, the main window still there
-# after 5 s is asked again (a user would click again).
-exit_screen_after() {
-    local main=$1 again=${2:-} id until=$((SECONDS + 20)) retry=$((SECONDS + 5))
-    while [ "$SECONDS" -lt "$until" ]; do
-        id=$(window_ids "$main_title" 2>/dev/null | grep -v -x "$main" | head -n 1 || true)
-        if ! window_ids "$main_title" 2>/dev/null | grep -q -x "$main"; then
-            [ -z "$id" ] || { echo "$id"; return 0; }
-        elif [ -n "$again" ] && [ "$SECONDS" -ge "$retry" ]; then
-            $again "$main" || true
-            retry=$((SECONDS + 5))
-        fi
-        sleep 0.1
-    done
-    return 1
+# The exit screen: the one window titled as the program that is not the
+# main window $1, once that has gone.
+exit_screen() {
+    window_ids "$main_title" | grep -q -x "$1" && return 1
+    window_ids "$main_title" | grep -v -x "$1" | head -n 1 | grep .
 }
 
-# Waits up to 20 s for the program to end; with $2 and $3, a close request
-# to window $3 is repeated every 5 s while it runs, as for the main window.
-expect_end() {
-    local status=0 until=$((SECONDS + 20)) retry=$((SECONDS + 5))
-    while kill -0 "$app" 2>/dev/null && [ "$SECONDS" -lt "$until" ]; do
-        if [ -n "${2:-}" ] && [ "$SECONDS" -ge "$retry" ]; then
-            $2 "$3" 2>/dev/null || true
-            retry=$((SECONDS + 5))
-        fi
-        sleep 0.1
-    done
+# Checks that the program has ended, with status 0 and its settings whole.
+expect_ended() {
+    local status=0
     kill -0 "$app" 2>/dev/null && fail "$1: program still running"
     wait "$app" || status=$?
     [ "$status" -eq 0 ] || fail "$1: ended with status $status"
@@ -52,6 +32,7 @@ expect_end() {
 
 close_main() {
     local main=$1 how=$2
+    window_ids "$main_title" | grep -q -x "$main" || return 0
     case $how in
         close-box) "$here/close-window.py" "$main" ;;
         menu) focus "$main"; send_keys alt+f; sleep 0.3; send_keys x ;;
@@ -74,14 +55,11 @@ for main_way in close-box menu; do
     for exit_way in close-box alt-x click; do
         case_name="main by $main_way, exit screen by $exit_way"
         start
-        close_main "$main" "$main_way"
-        again=$([ "$main_way" = close-box ] && echo "$here/close-window.py" || true)
-        screen=$(exit_screen_after "$main" "$again") || fail "$case_name: no exit screen"
-        sleep 0.3
+        retry "exit_screen $main" 5 close_main "$main" "$main_way" || fail "$case_name: no exit screen"
+        screen=$(exit_screen "$main")
         kill -0 "$app" 2>/dev/null || fail "$case_name: ended with the main window"
-        close_exit_screen "$screen" "$exit_way"
-        again=$([ "$exit_way" = close-box ] && echo "$here/close-window.py" || true)
-        expect_end "$case_name" "$again" "$screen"
+        retry "! kill -0 $app" 5 close_exit_screen "$screen" "$exit_way"
+        expect_ended "$case_name"
     done
 done
 echo "exit-screen: 6 ways out, each through the exit screen, each status 0"
