@@ -62,7 +62,6 @@ private slots:
 
     void submissionChecksInOrder_data();
     void submissionChecksInOrder();
-    void requestAddressForPlainValues();
     void requestValuesArriveExactlyAsTyped_data();
     void requestValuesArriveExactlyAsTyped();
 
@@ -434,23 +433,6 @@ void TestExitScreen::submissionChecksInOrder()
     QCOMPARE(s->boxText(s->txtFriendName), fields[3]);
 }
 
-void TestExitScreen::requestAddressForPlainValues()
-{
-    frmExitScreen* s = shown();
-    fill(QStringLiteral(" Ann Lee "), QStringLiteral("ann@example.org"), QStringLiteral("Try it"),
-         QStringLiteral("Bob"), QStringLiteral("bob_1@example.co.uk"));
-    AddressRecorder recorder;
-    s->cmdSubmit_Click();
-    s->cmdSubmit_Click();
-    const QString host = QLatin1String(product::VendorHost);
-    const QString expected = "http://" + host
-        + "/velto-free-arithmancy/ssd.php?page=tarn-refer-a-friend&taf1=Ann%20Lee&taf2=ann@example.org"
-          "&taf3=Try%20it&taf4=Bob&taf5=bob_1@example.co.uk&taf6=http://"
-        + host + "/velto-free-arithmancy/";
-    QCOMPARE(loadedExitScreen()->request().RequestAddress, expected);
-    QCOMPARE(recorder.addresses, (QStringList{expected, expected})); // handed over unchanged, twice
-}
-
 void TestExitScreen::requestValuesArriveExactlyAsTyped_data()
 {
     // clang-format off
@@ -538,7 +520,9 @@ void TestExitScreen::requestValuesArriveExactlyAsTyped()
         return;
     }
     QVERIFY(messages.messages.empty());
-    QCOMPARE(recorder.addresses.size(), 1);
+    // Handed over as built, and again at a second press.
+    s->cmdSubmit_Click();
+    QCOMPARE(recorder.addresses, QStringList(2, s->request().RequestAddress));
 
     // What the receiving page decodes is what the user typed, key by key.
     const QUrl url(recorder.addresses.front(), QUrl::StrictMode);

@@ -55,7 +55,6 @@ private slots:
     void resultBoxEventsEmptyTheClipboard_data();
     void resultBoxEventsEmptyTheClipboard();
     void tabOrderRunsThroughHiddenControls();
-    void resultBoxShowsItsFocus();
     void importButtonAnswersItsKeys_data();
     void importButtonAnswersItsKeys();
     void noCaptionIsClipped();
@@ -339,26 +338,6 @@ void TestMainWindow::tabOrderRunsThroughHiddenControls()
         // Focus on the covered page does not bring it to the front.
         QVERIFY(!m_window->resultsPageInFront());
     }
-}
-
-void TestMainWindow::resultBoxShowsItsFocus()
-{
-    typeName("john smith");
-    m_window->cmdNext_Click();
-    ResultBox* box = m_window->txtResult[1];
-    const QImage unfocused = box->grab().toImage();
-    box->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(box->hasFocus());
-    QVERIFY(box->grab().toImage() != unfocused);
-    m_window->cmdBack->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(!box->hasFocus());
-    QCOMPARE(box->grab().toImage(), unfocused);
-
-    // Its scroll bar is drawn in the window's system colours, not the page's.
-    const QScrollBar* bar = box->verticalScrollBar();
-    for (const QPalette::ColorRole role : {QPalette::Button, QPalette::ButtonText, QPalette::WindowText,
-                                           QPalette::Window, QPalette::Base, QPalette::Text})
-        QCOMPARE(bar->palette().color(role), m_window->palette().color(role));
 }
 
 void TestMainWindow::importButtonAnswersItsKeys_data()

@@ -918,6 +918,9 @@ void TestShell::focusIsPlainOnEveryControl()
     }
     const int ring = 2 * (before.width() + before.height());
     QVERIFY2(changed >= ring, qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(ring)));
+    // And it goes with the focus.
+    focused->clearFocus();
+    QTRY_COMPARE(rendered(focused), before);
 }
 
 QTEST_MAIN(TestShell)
