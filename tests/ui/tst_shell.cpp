@@ -24,6 +24,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -32,6 +34,7 @@
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 #if defined(Q_OS_WIN)
@@ -82,6 +85,8 @@ private slots:
     void addressesPastTheLimitAreRefused_data();
     void addressesPastTheLimitAreRefused();
     void secondCopyIsToldAndEnds();
+    void lockTakesOverWhatNoCopyMade_data();
+    void lockTakesOverWhatNoCopyMade();
 
     void reminderByDaysBetween_data();
     void reminderByDaysBetween();
@@ -293,6 +298,85 @@ void TestShell::secondCopyIsToldAndEnds()
     QCOMPARE(messages.messages.front().icon, QMessageBox::Information);
     QCOMPARE(messages.messages.front().parent, nullptr);
     QCOMPARE(ends, 1);
+}
+
+void TestShell::lockTakesOverWhatNoCopyMade_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("atLockPath"); // what sits where the lock goes
+    QTest::addColumn<QString>("runtime"); // where the second copy looks, started as named
+    for (const char* row : {"empty", "garbage", "folder", "link", "other host", "other user"})
+        QTest::newRow(row) << row << "the same";
+    // The first copy in a desktop session; the second without a runtime
+    // folder named (su, sudo, ssh), or with one that others, or only its
+    // group, may enter, or that is somebody else's.
+    for (const char* row : {"unset", "open to all", "open to its group", "somebody else's"})
+        QTest::newRow(row) << "" << row;
+    // clang-format on
+}
+
+void TestShell::lockTakesOverWhatNoCopyMade()
+{
+#if !defined(Q_OS_UNIX)
+    QSKIP("the lock is a named object there");
+#else
+    QFETCH(QString, atLockPath);
+    QFETCH(QString, runtime);
+    const bool root = ::geteuid() == 0;
+    const QByteArray named = qgetenv("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&named] { qputenv("XDG_RUNTIME_DIR", named); });
+    QTemporaryDir scratch;
+    const QString lock = QString::fromLocal8Bit(named) + u'/' + applicationName() + QStringLiteral(".lock");
+    const QString target = scratch.filePath("target");
+    QFile(target).open(QIODevice::WriteOnly);
+    QVERIFY(QFile(lock).remove() || QDir(lock).removeRecursively() || !QFileInfo::exists(lock));
+    // Only a live copy refuses a start: whatever else sits at the lock's
+    // path is taken over, and the new lock holds against the next copy.
+    if (atLockPath == "folder")
+        QVERIFY(QDir().mkpath(lock + "/inside"));
+    else if (atLockPath == "link")
+        QVERIFY(QFile::link(target, lock));
+    else if (!atLockPath.isEmpty()) {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray owner = QByteArray::number(::getpid()) + "\nvelto-arithmancy\n";
+        file.write(atLockPath == "garbage"          ? QByteArray(300, '\xA5')
+                       : atLockPath == "other host" ? owner + "some-other-host\n"
+                       : atLockPath == "other user" ? owner + QSysInfo::machineHostName().toUtf8() + '\n'
+                                                    : QByteArray());
+        if (atLockPath == "other user"
+            && (!root || ::chown(QFile::encodeName(lock).constData(), 65534, 65534) != 0))
+            QSKIP("another user's file needs root");
+    }
+    // Two copies for one user never run at once, however each was started.
+    const QByteArray session = "/run/user/" + QByteArray::number(::geteuid());
+    const bool made = !runtime.startsWith("the same") && !QFileInfo::exists(session) && root
+        && ::mkdir(session.constData(), 0700) == 0;
+    const auto unmake = qScopeGuard([&] {
+        if (made)
+            QDir(QString::fromLocal8Bit(session)).removeRecursively();
+    });
+    if (!runtime.startsWith("the same")) {
+        if (!QFileInfo::exists(session))
+            QSKIP("no session runtime folder, and not root to make one");
+        qputenv("XDG_RUNTIME_DIR", session);
+    }
+    InstanceLock first;
+    QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
+    const QString other = scratch.filePath("runtime");
+    QDir().mkdir(other);
+    const int mode = runtime == "open to all" ? 0777 : runtime == "open to its group" ? 0710 : 0700;
+    QVERIFY(::chmod(QFile::encodeName(other).constData(), mode) == 0);
+    if (runtime == "somebody else's"
+        && (!root || ::chown(QFile::encodeName(other).constData(), 65534, 65534) != 0))
+        QSKIP("another user's folder needs root");
+    if (runtime == "unset")
+        qunsetenv("XDG_RUNTIME_DIR");
+    else if (!runtime.startsWith("the same"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(other));
+    QCOMPARE(InstanceLock().acquire(), InstanceLock::Result::HeldByAnother);
+    QCOMPARE(QFileInfo(target).size(), 0); // what a linked lock named is untouched
+#endif
 }
 
 void TestShell::commandsOpenTheirPages_data()
