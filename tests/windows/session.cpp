@@ -1,6 +1,7 @@
 // Drives the installed program as a Windows user would, through the window
 // manager's own calls: start it, ask for a reading after the empty-name
-// message, start it again, open About, Exit, close the exit screen. Prints what it saw; exits 1 at the first
+// message, start it again (by its name in capitals too), open About, Exit,
+// close the exit screen. Prints what it saw; exits 1 at the first
 // thing that is wrong. With a folder as its last argument it saves each window there as a bitmap. Usage:
 // session.exe <program.exe> <main title> <message title>
 //            <main client width> <main client height> (twips) [folder]
@@ -265,21 +266,26 @@ int main()
     }
     std::printf("session: Enter after the empty-name message read the name, 3 times of 3\n");
 
-    // 2. A second start: one message, then it leaves the first alone.
-    const PROCESS_INFORMATION second = start(program);
-    HWND message = waitWindow(second.dwProcessId, messageTitle, nullptr, 60);
-    if (!message)
-        fail("a second start showed no message");
-    if (!windowsOf(second.dwProcessId, &mainTitle).empty() || windowsOf(0, &mainTitle).size() != 1)
-        fail("a second start showed a main window");
-    press(message, {VK_RETURN});
-    const DWORD refused = waitEnd(second, 20);
-    if (refused != 0)
-        fail(refused == STILL_ACTIVE ? "the second start did not end"
-                                     : "the second start ended with an error");
-    if (WaitForSingleObject(first.hProcess, 0) != WAIT_TIMEOUT)
-        fail("the first copy ended");
-    std::printf("session: a second start was refused with a message\n");
+    // 2. A second start: one message, then it leaves the first alone. Again
+    // by the name in capitals, which Windows takes for the same program.
+    std::wstring shouted = program;
+    CharUpperBuffW(shouted.data(), DWORD(shouted.size()));
+    for (const std::wstring& again : {program, shouted}) {
+        const PROCESS_INFORMATION second = start(again);
+        HWND message = waitWindow(second.dwProcessId, messageTitle, nullptr, 60);
+        if (!message)
+            fail("a second start showed no message");
+        if (!windowsOf(second.dwProcessId, &mainTitle).empty() || windowsOf(0, &mainTitle).size() != 1)
+            fail("a second start showed a main window");
+        press(message, {VK_RETURN});
+        const DWORD refused = waitEnd(second, 20);
+        if (refused != 0)
+            fail(refused == STILL_ACTIVE ? "the second start did not end"
+                                         : "the second start ended with an error");
+        if (WaitForSingleObject(first.hProcess, 0) != WAIT_TIMEOUT)
+            fail("the first copy ended");
+    }
+    std::printf("session: a second start was refused with a message, by its name in any case\n");
 
     // 3. About, from the Help menu.
     HWND about = fromMenu(first.dwProcessId, main, mainTitle, 'H', 'A');
