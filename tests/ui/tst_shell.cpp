@@ -124,6 +124,12 @@ private:
 
     std::unique_ptr<frmMain> m_window;
     int m_terminationRequests = 0;
+
+#if defined(Q_OS_WIN)
+private slots:
+    void othersDatesAreNotTheUsers_data();
+    void othersDatesAreNotTheUsers();
+#endif
 };
 
 #if defined(Q_OS_WIN)
@@ -167,11 +173,9 @@ QByteArray TestShell::storeSnapshot()
 
 bool TestShell::makeStoreReadOnly(bool readOnly)
 {
-    // Everyone may read the program's key; with `readOnly`, nobody may write.
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, settingsKey().c_str(), 0, READ_CONTROL | WRITE_DAC, &key)
-        != ERROR_SUCCESS)
-        return false;
+    // Everyone may read the program's key and its section; with `readOnly`,
+    // nobody may write. Each key gets the rights itself: Wine passes them on
+    // only to keys made later.
     EXPLICIT_ACCESS_W access{};
     access.grfAccessPermissions = readOnly ? KEY_READ : KEY_ALL_ACCESS;
     access.grfAccessMode = SET_ACCESS;
@@ -181,23 +185,65 @@ bool TestShell::makeStoreReadOnly(bool readOnly)
     wchar_t everyone[] = L"EVERYONE";
     access.Trustee.ptstrName = everyone;
     PACL acl = nullptr;
-    bool set = ::SetEntriesInAclW(1, &access, nullptr, &acl) == ERROR_SUCCESS
-        && ::SetSecurityInfo(key, SE_REGISTRY_KEY,
-                             DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
-                             nullptr, acl, nullptr)
-            == ERROR_SUCCESS;
+    bool set = ::SetEntriesInAclW(1, &access, nullptr, &acl) == ERROR_SUCCESS;
+    for (const std::wstring& name : {settingsKey(), settingsKey() + L"\\Settings"}) {
+        HKEY key = nullptr;
+        set = set
+            && ::RegOpenKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, READ_CONTROL | WRITE_DAC, &key)
+                == ERROR_SUCCESS
+            && ::SetSecurityInfo(key, SE_REGISTRY_KEY,
+                                 DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                                 nullptr, acl, nullptr)
+                == ERROR_SUCCESS;
+        if (key)
+            ::RegCloseKey(key);
+    }
     ::LocalFree(acl);
-    ::RegCloseKey(key);
     if (set && readOnly) {
         // Wine keeps the rights but may not check them on every key.
         HKEY probe = nullptr;
-        const LONG opened = ::RegOpenKeyExW(HKEY_CURRENT_USER, settingsKey().c_str(), 0, KEY_WRITE, &probe);
+        const LONG opened = ::RegOpenKeyExW(HKEY_CURRENT_USER, (settingsKey() + L"\\Settings").c_str(), 0,
+                                            KEY_SET_VALUE, &probe);
         if (opened == ERROR_SUCCESS) {
             ::RegCloseKey(probe);
             set = false;
         }
     }
     return set;
+}
+
+void TestShell::othersDatesAreNotTheUsers_data()
+{
+    // clang-format off
+    QTest::addColumn<bool>("machineWide");
+    QTest::addColumn<QString>("program"); // the key under the vendor's
+    QTest::newRow("machine-wide") << true << applicationName();
+    QTest::newRow("the vendor's defaults") << false << "OrganizationDefaults";
+    QTest::newRow("the vendor's machine-wide defaults") << true << "OrganizationDefaults";
+    // clang-format on
+}
+
+void TestShell::othersDatesAreNotTheUsers()
+{
+    // Only the user's own date counts: a month-old one anywhere else would
+    // remind the user at the first start.
+    QFETCH(bool, machineWide);
+    QFETCH(QString, program);
+    const HKEY root = machineWide ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+    const std::wstring key = L"Software\\" + QString::fromLatin1(product::Vendor).toStdWString() + L"\\"
+        + program.toStdWString();
+    const std::wstring old = QDate::currentDate().addDays(-30).toString(Qt::ISODate).toStdWString();
+    if (::RegSetKeyValueW(root, (key + L"\\Settings").c_str(), L"Duration", REG_SZ, old.c_str(),
+                          static_cast<DWORD>((old.size() + 1) * sizeof(wchar_t)))
+        != ERROR_SUCCESS)
+        QSKIP("that key cannot be written here");
+    MessageRecorder messages;
+    const QString read = duration();
+    UpdateReminder();
+    ::RegDeleteTreeW(root, key.c_str());
+    QCOMPARE(read, QString());
+    QVERIFY(messages.messages.empty());
+    QCOMPARE(duration(), QDate::currentDate().toString(Qt::ISODate));
 }
 #else
 namespace {
