@@ -4,7 +4,8 @@
 # Features. Between installing and uninstalling, the installed program is
 # driven as a user would (session.exe): it starts, refuses a second copy, shows
 # About and, on Exit, the exit screen, and writes its date into the registry.
-# The uninstaller takes everything away and leaves the settings.
+# While it runs, neither the uninstaller nor the installer touches it: both
+# fail. The uninstaller then takes everything away and leaves the settings.
 # Usage: installer.sh <wine-run.sh> <build folder> <session.exe>
 #            <main window's client width> <height> (twips) [screenshot folder]
 set -euo pipefail
@@ -63,6 +64,7 @@ reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 192 /f >nul
 %session%
 echo == session at 200 %%: %errorlevel%
 reg query "$settings_key" /v Duration
+"$(windows_path "$session")" --running "$folder\\$product_executable.exe" "$product_title" "$(windows_path "$scratch/running.bat")"
 reg add "$settings_key" /v Duration /d 2026-01-01 /f
 "$folder\\Uninstall.exe" /S _?=$folder
 echo == uninstalled
@@ -71,11 +73,23 @@ dir /s /b /a-d "$programs"
 reg query "$uninstall_key"
 reg query "$settings_key" /v Duration
 BAT
+cat >"$scratch/running.bat" <<BAT
+@echo off
+echo == running
+"$folder\\Uninstall.exe" /S _?=$folder
+echo == uninstall while running: %errorlevel%
+dir /s /b /a-d "$folder"
+dir /s /b /a-d "$programs"
+reg query "$uninstall_key" /v UninstallString
+"$(windows_path "$installer")" /S
+echo == install while running: %errorlevel%
+BAT
 today=$(date +%F)
 # The program in Wine's own windows, whatever platform the test run names.
 QT_QPA_PLATFORM=windows "$wine_run" cmd /c "$(windows_path "$scratch/steps.bat")" 2>&1 | tr -d '\r' >"$scratch/out" || true
 installed=$(sed -n '/^== installed/,/^== session/p' "$scratch/out")
-started=$(sed -n '/^== session/,/^== uninstalled/p' "$scratch/out")
+started=$(sed -n '/^== session/,/^== running/p' "$scratch/out")
+running=$(sed -n '/^== running/,/^== uninstalled/p' "$scratch/out")
 uninstalled=$(sed -n '/^== uninstalled/,$p' "$scratch/out")
 
 for file in "$product_executable.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'platforms\qwindows.dll' \
@@ -94,8 +108,16 @@ if [ -n "$shots" ]; then
     for bitmap in "$shots"/*.bmp; do convert "$bitmap" "${bitmap%.bmp}.png" && rm "$bitmap"; done
 fi
 
+# Neither removed nor replaced while it runs: both fail, and say so.
+for step in uninstall install; do
+    grep -qxE "== $step while running: [1-9][0-9]*" <<<"$running" || fail "the ${step}er did not fail while the program ran"
+done
+[ "$(grep -c '^C:\\Program Files' <<<"$running")" -eq 10 ] || fail "files went while the program ran"
+grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$running" || fail "the Start menu entry went while the program ran"
+grep -q 'UninstallString.*Uninstall.exe' <<<"$running" || fail "the Apps & Features entry went while the program ran"
+
 [ "$(grep -c '^C:\\Program Files' <<<"$uninstalled")" -eq 1 ] || fail "files left after uninstalling"
 grep -qF "$product_name" <<<"$(grep '^C:\\ProgramData' <<<"$uninstalled")" && fail "Start menu entry left"
 grep -q 'UninstallString' <<<"$uninstalled" && fail "Apps & Features entry left"
 grep -q 'Duration.*REG_SZ.*2026-01-01' <<<"$uninstalled" || fail "the user's settings went with the program"
-echo "installer: installed 9 files and a Start menu entry, ran the program, uninstalled them, kept the settings"
+echo "installer: installed 9 files and a Start menu entry, ran the program, refused to touch it while it ran, uninstalled them, kept the settings"

@@ -5,6 +5,8 @@
 // thing that is wrong. With a folder as its last argument it saves each window there as a bitmap. Usage:
 // session.exe <program.exe> <main title> <message title>
 //            <main client width> <main client height> (twips) [folder]
+// or, to run a batch script while the program runs:
+// session.exe --running <program.exe> <main title> <script.bat>
 #include <windows.h>
 
 #include <shellapi.h>
@@ -208,12 +210,35 @@ DWORD waitEnd(const PROCESS_INFORMATION& process, int seconds)
     return status;
 }
 
+// Runs a batch script while the program runs with its main window up, then
+// ends the program and waits until it has gone.
+int whileRunning(const std::wstring& program, const std::wstring& mainTitle, const std::wstring& script)
+{
+    const PROCESS_INFORMATION running = start(program);
+    if (!waitWindow(running.dwProcessId, mainTitle, nullptr, 90))
+        fail("no main window");
+    std::fflush(stdout);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION steps{};
+    std::wstring line = L"cmd /c \"" + script + L"\"";
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &steps))
+        fail("the script could not be started");
+    WaitForSingleObject(steps.hProcess, INFINITE);
+    TerminateProcess(running.hProcess, 0);
+    if (waitEnd(running, 30) == STILL_ACTIVE)
+        fail("the program did not end");
+    return 0;
+}
+
 } // namespace
 
 int main()
 {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argc == 5 && std::wstring(argv[1]) == L"--running")
+        return whileRunning(argv[2], argv[3], argv[4]);
     if (argc < 6)
         fail("usage: session.exe program main-title message-title client-width client-height [folder]");
     const std::wstring program = argv[1], mainTitle = argv[2], messageTitle = argv[3];
