@@ -1,6 +1,7 @@
 ; The program's own steps in CPack's installer and uninstaller: included at
 ; the top of the script, used through the CPACK_NSIS_EXTRA_*_COMMANDS hooks.
 !include LogicLib.nsh
+!include FileFunc.nsh
 
 ; Waits while the installed program runs, whose files can then be neither
 ; replaced nor removed; a silent run would skip them and report success. A
@@ -24,5 +25,33 @@
             Abort
         ${EndIf}
     ${Loop}
+    Pop $0
+!macroend
+
+; What CPack leaves out of the entry in Apps & Features, and its two flags,
+; which it writes as text where Windows reads numbers.
+!macro VELTO_COMPLETE_UNINSTALL_ENTRY ENTRY UNINSTALLER
+    WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" NoModify 1
+    WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" NoRepair 1
+    WriteRegStr SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" QuietUninstallString \
+        '"$INSTDIR\${UNINSTALLER}.exe" /S'
+    WriteRegStr SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" InstallLocation "$INSTDIR"
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" EstimatedSize $0
+!macroend
+
+; CPack removes the program's key under the vendor's but leaves the vendor's
+; key behind, empty. It goes only while nothing else is in it: an install for
+; one user shares it with the user's own settings, which stay.
+!macro VELTO_REMOVE_VENDOR_KEY VENDOR ENTRY
+    DeleteRegKey SHCTX "Software\${VENDOR}\${ENTRY}"
+    Push $0
+    EnumRegKey $0 SHCTX "Software\${VENDOR}" 0
+    ${If} $0 == ""
+        EnumRegValue $0 SHCTX "Software\${VENDOR}" 0
+        ${If} $0 == ""
+            DeleteRegKey SHCTX "Software\${VENDOR}"
+        ${EndIf}
+    ${EndIf}
     Pop $0
 !macroend

@@ -52,7 +52,7 @@ cat >"$scratch/steps.bat" <<BAT
 echo == installed
 dir /s /b /a-d "$folder"
 dir /s /b /a-d "$programs"
-reg query "$uninstall_key" /v UninstallString
+reg query "$uninstall_key"
 set session="$(windows_path "$session")" "$folder\\$product_executable.exe" "$product_title" "$product_name" $main_client "$([ -z "$shots" ] || windows_path "$shots")"
 %session%
 echo == session %errorlevel%
@@ -72,6 +72,8 @@ dir /s /b /a-d "$folder"
 dir /s /b /a-d "$programs"
 reg query "$uninstall_key"
 reg query "$settings_key" /v Duration
+reg query "HKLM\\Software\\$product_vendor" >nul 2>&1
+echo == vendor key %errorlevel%
 BAT
 cat >"$scratch/running.bat" <<BAT
 @echo off
@@ -98,7 +100,21 @@ for file in "$product_executable.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'pla
 done
 [ "$(grep -c '^C:\\Program Files' <<<"$installed")" -eq 10 ] || fail "more installed than the program loads"
 grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$installed" || fail "no Start menu entry"
-grep -q 'UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in Apps & Features"
+grep -q '^ *UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in Apps & Features"
+# The entry's details, of the types Windows reads them as.
+for flag in NoModify NoRepair; do
+    grep -qE "^ +$flag +REG_DWORD +0x1\$" <<<"$installed" || fail "$flag is not the number 1"
+done
+grep -qxF "    QuietUninstallString    REG_SZ    \"$folder\\Uninstall.exe\" /S" <<<"$installed" ||
+    fail "no QuietUninstallString"
+grep -qxF "    InstallLocation    REG_SZ    $folder" <<<"$installed" || fail "no InstallLocation"
+# In KB, as the files installed take on disk, the uninstaller among them.
+estimated=$(( $(sed -nE 's/^ +EstimatedSize +REG_DWORD +(0x[0-9a-f]+)$/\1/p' <<<"$installed") ))
+staged=$(find "$scratch/package/_CPack_Packages/win64/NSIS/$(basename "$installer" .exe)" -type f -printf '%s\n' |
+    awk '{ bytes += $1 } END { print int(bytes / 1024) }')
+if [ "$estimated" -lt "$staged" ] || [ "$estimated" -gt $((staged + 1024)) ]; then
+    fail "EstimatedSize $estimated KB for $staged KB of files"
+fi
 
 for scale in '' ' at 150 %:' ' at 200 %:'; do
     grep -qx "== session$scale 0" <<<"$started" || fail "the installed program did not run as it should$scale"
@@ -120,4 +136,5 @@ grep -q 'UninstallString.*Uninstall.exe' <<<"$running" || fail "the Apps & Featu
 grep -qF "$product_name" <<<"$(grep '^C:\\ProgramData' <<<"$uninstalled")" && fail "Start menu entry left"
 grep -q 'UninstallString' <<<"$uninstalled" && fail "Apps & Features entry left"
 grep -q 'Duration.*REG_SZ.*2026-01-01' <<<"$uninstalled" || fail "the user's settings went with the program"
+grep -qx '== vendor key 1' <<<"$uninstalled" || fail "the vendor's key was left in HKLM"
 echo "installer: installed 9 files and a Start menu entry, ran the program, refused to touch it while it ran, uninstalled them, kept the settings"
