@@ -22,7 +22,6 @@
 #include <QValidator>
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 namespace velto {
@@ -284,20 +283,6 @@ void makeFlat(QWidget* w)
     }
 }
 
-// A new text box lays out its empty text once in the application's font,
-// before it takes its own. With the box's font standing in for that moment,
-// Qt loads no font at start-up that no control shows.
-QWidget* createInItsFont(const ControlRow& row, QWidget* parent)
-{
-    if (!isTextBox(row.kind))
-        return create(row, parent);
-    const QFont saved = QGuiApplication::font();
-    QGuiApplication::setFont(row.font);
-    QWidget* w = create(row, parent);
-    QGuiApplication::setFont(saved);
-    return w;
-}
-
 bool takesFocus(Kind kind)
 {
     return kind != Kind::Label && kind != Kind::LinkLabel && kind != Kind::Frame;
@@ -314,18 +299,14 @@ void setBoxText(QLineEdit* box, const QString& text)
     box->setCursorPosition(0);
 }
 
-void FormTable::build(QWidget* client, std::span<const ControlRow> table,
-                      std::initializer_list<std::string_view> sizedLater)
+void FormTable::build(QWidget* client, std::span<const ControlRow> table)
 {
-    const auto later = [&sizedLater](const char* container) {
-        return container && std::find(sizedLater.begin(), sizedLater.end(), container) != sizedLater.end();
-    };
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : table) {
         QWidget* parent = row.container ? m_widgets.value(QString::fromLatin1(row.container)) : client;
         if (!parent)
             qFatal("container of %s must come before it", row.name);
-        QWidget* w = createInItsFont(row, parent);
+        QWidget* w = create(row, parent);
         w->setObjectName(QString::fromLatin1(row.name));
         if (!row.member.bind(w))
             qFatal("control %s is not of the type of the member that keeps it", row.name);
@@ -333,9 +314,7 @@ void FormTable::build(QWidget* client, std::span<const ControlRow> table,
         applyColours(w, row);
         applyCaption(w, row);
         w->setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
-        if ((row.look & ControlRow::AutoSize) && later(row.container))
-            m_unsized.push_back(w);
-        else if (row.look & ControlRow::AutoSize)
+        if (row.look & ControlRow::AutoSize)
             sizeToText(w, parent);
         if (row.look & ControlRow::FlatBorder)
             makeFlat(w);
@@ -350,47 +329,6 @@ void FormTable::build(QWidget* client, std::span<const ControlRow> table,
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-}
-
-namespace {
-
-class FirstFrameWatch : public QObject {
-public:
-    FirstFrameWatch(QWidget* client, std::function<void()> then)
-        : QObject(client)
-        , m_then(std::move(then))
-    {
-        client->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Queued: runs once the frame being painted is on its way.
-            QMetaObject::invokeMethod(watched, m_then, Qt::QueuedConnection);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_then;
-};
-
-} // namespace
-
-void FormTable::finishSizingAfterFirstFrame(QWidget* client)
-{
-    new FirstFrameWatch(client, [this] { finishSizing(); });
-}
-
-void FormTable::finishSizing()
-{
-    for (QWidget* w : m_unsized)
-        sizeToText(w, w->parentWidget());
-    m_unsized.clear();
 }
 
 } // namespace velto

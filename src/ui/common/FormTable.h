@@ -11,10 +11,8 @@
 
 class QLineEdit;
 
-#include <initializer_list>
 #include <optional>
 #include <span>
-#include <string_view>
 #include <vector>
 
 namespace velto {
@@ -98,18 +96,8 @@ class FormTable {
 public:
     // Builds every control inside `client`, in table order, fills in the
     // window's members, and chains the controls that take the focus in the
-    // order of their tab indexes. Labels sized to their text inside the
-    // containers named in `sizedLater` keep their designed size until
-    // finishSizing().
-    void build(QWidget* client, std::span<const ControlRow> table,
-               std::initializer_list<std::string_view> sizedLater = {});
-
-    // Sizes the labels that build() left at their designed size; once only.
-    void finishSizing();
-
-    // Calls finishSizing() once `client` has painted its first frame, so that
-    // the work does not delay that frame.
-    void finishSizingAfterFirstFrame(QWidget* client);
+    // order of their tab indexes.
+    void build(QWidget* client, std::span<const ControlRow> table);
 
     const QHash<QString, QWidget*>& widgets() const { return m_widgets; }
 
@@ -118,7 +106,6 @@ public:
 
 private:
     QHash<QString, QWidget*> m_widgets;
-    std::vector<QWidget*> m_unsized;
 };
 
 } // namespace velto

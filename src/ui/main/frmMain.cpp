@@ -126,12 +126,7 @@ void frmMain::buildControls()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The results page lies under the input page and the birth date boxes
-    // below the window's edge: their captions take the size of their text
-    // after the first frame, or when the results are shown, whichever comes
-    // first. The number font is loaded only then.
-    m_form.build(client, designTable(*this), {"Frame2", "fraBirthDay"});
-    m_form.finishSizingAfterFirstFrame(client);
+    m_form.build(client, designTable(*this));
 
     // What a screen reader says for the controls whose captions sit beside
     // them, or nowhere.
@@ -295,16 +290,9 @@ void frmMain::cmdNext_Click()
         if (txtResult[i]->toPlainText() != shown)
             txtResult[i]->setPlainText(shown);
     }
-    showResultsPage();
+    Frame2->raise();
     // The focus stays where it was: a screen reader is told the reading.
     m_readingSaid->say(spokenNumbers.join(QLatin1String(", ")));
-}
-
-void frmMain::showResultsPage()
-{
-    // Its captions take the size of their text before they are first seen.
-    m_form.finishSizing();
-    Frame2->raise();
 }
 
 bool frmMain::ValidateName()

@@ -120,7 +120,6 @@ private:
     void txtResult_MouseDown() { emptyClipboard(); }
     void txtResult_MouseMove() { emptyClipboard(); }
     void txtResult_MouseUp() { emptyClipboard(); }
-    void showResultsPage();
 
     FormTable m_form;
     bool m_centred = false;
