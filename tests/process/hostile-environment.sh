@@ -242,6 +242,17 @@ else
     echo "hostile-environment: the nearly full disk needs root and a tmpfs: not tried"
 fi
 
+# 10. A scale that cannot give a usable window (none, a dot, off every
+# screen) is set aside with one line: the window shows at its designed size.
+for scale in QT_SCALE_FACTOR=0 QT_SCALE_FACTOR=-1 QT_SCALE_FACTOR=1e9 QT_SCALE_FACTOR=nan QT_FONT_DPI=10000; do
+    env "$scale" "$binary" 2>"$work/said" & app=$!; pids+=("$app")
+    wait_window "$main_title" || fail "$scale: no main window"
+    read -r _ _ width _ < <(frame_geometry "$(window_ids "$main_title" | head -n 1)")
+    [ "$width" -eq 603 ] || fail "$scale: the main window is $width pixels wide"
+    kill -TERM "$app"; wait "$app" || fail "$scale: status $?"
+    [ "$(grep -c -F "${scale%%=*}" "$work/said")" -eq 1 ] || fail "$scale: said $(cat "$work/said")"
+done
+
 echo "hostile-environment: junk settings kept, reminders answered, unusable folders survived, SIGTERM ends with 0," \
     "closed and broken standard error, unreachable displays, umask 000 and links, odd settings and limits," \
-    "a nearly full disk"
+    "a nearly full disk, unusable scales"
