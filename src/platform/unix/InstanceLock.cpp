@@ -4,7 +4,6 @@
 #include "platform/Settings.h"
 
 #include <QFile>
-#include <QSysInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -87,14 +86,6 @@ bool clearAway(int folder, const QByteArray& name)
     return ::renameat(folder, name.constData(), folder, aside.constData()) == 0;
 }
 
-// The owner's details, in the form QLockFile writes, so that anyone looking
-// at the file (or an older copy of the program) can tell who holds it.
-QByteArray ownerText()
-{
-    return QByteArray::number(::getpid()) + '\n' + QFile::encodeName(applicationName()) + '\n'
-        + QSysInfo::machineHostName().toUtf8() + '\n';
-}
-
 } // namespace
 
 InstanceLock::InstanceLock() = default;
@@ -124,10 +115,6 @@ InstanceLock::Result InstanceLock::acquire()
         struct stat info {};
         if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
             if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-                const QByteArray owner = ownerText();
-                if (::ftruncate(fd, 0) == 0) {
-                    [[maybe_unused]] const ssize_t written = ::pwrite(fd, owner.constData(), owner.size(), 0);
-                }
                 m_held = std::make_unique<Held>();
                 m_held->fd = fd;
                 result = Result::Acquired;
