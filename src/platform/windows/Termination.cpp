@@ -3,9 +3,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QMetaObject>
-
-#include <mutex>
 
 #include <windows.h>
 
@@ -13,54 +10,11 @@ namespace velto {
 
 namespace {
 
-// How long the user-interface thread has to take up a request before the
-// process ends without it.
-constexpr DWORD FallbackMs = 2000;
-
-std::mutex requestMutex;
-// Guarded by requestMutex: a request that came before the handler, and the
-// handler with the object whose thread runs it.
-bool pendingRequest = false;
 std::function<void()> requestHandler;
-QObject* handlerContext = nullptr;
-// Set by the user-interface thread once it has taken up a request.
-HANDLE takenUp = nullptr;
 
-void takeUp()
-{
-    ::SetEvent(takenUp);
-    if (requestHandler)
-        requestHandler();
-}
-
-// Called with requestMutex held.
-void queueTakeUp()
-{
-    QMetaObject::invokeMethod(handlerContext, &takeUp, Qt::QueuedConnection);
-}
-
-// Runs on a thread the system starts for the purpose.
-BOOL WINAPI consoleRequest(DWORD event)
-{
-    ::ResetEvent(takenUp);
-    {
-        const std::lock_guard lock(requestMutex);
-        if (handlerContext)
-            queueTakeUp();
-        else
-            pendingRequest = true;
-    }
-    if (::WaitForSingleObject(takenUp, FallbackMs) != WAIT_OBJECT_0)
-        ::TerminateProcess(::GetCurrentProcess(), 0);
-    // The system ends the process as soon as a close, log-off or shutdown
-    // handler returns: hold on while the program ends its own way.
-    if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT)
-        ::Sleep(INFINITE);
-    return TRUE;
-}
-
-// The session ends once WM_ENDSESSION has been answered, so the program ends
-// inside it. WM_QUERYENDSESSION is left to Qt: the program never holds up a
+// A windowed program learns that the session ends from WM_ENDSESSION, and the
+// session ends once that is answered: the program ends inside it.
+// WM_QUERYENDSESSION is left to Qt, so that the program never holds up a
 // log-off.
 class SessionEndFilter : public QAbstractNativeEventFilter {
 public:
@@ -69,7 +23,8 @@ public:
         const auto* msg = static_cast<const MSG*>(message);
         if (eventType != "windows_generic_MSG" || msg->message != WM_ENDSESSION || !msg->wParam)
             return false;
-        takeUp();
+        if (requestHandler)
+            requestHandler();
         // The event loop hands thread messages over without a result.
         if (result)
             *result = 0;
@@ -79,27 +34,16 @@ public:
 
 } // namespace
 
+// A windowed program has no console, and so no console events to catch.
 void catchTerminationSignals()
 {
-    if (takenUp)
-        return;
-    takenUp = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (takenUp)
-        ::SetConsoleCtrlHandler(consoleRequest, TRUE);
 }
 
 void onTerminationRequest(std::function<void()> handler)
 {
-    catchTerminationSignals();
-    QCoreApplication* app = QCoreApplication::instance();
     static SessionEndFilter sessionEnd;
-    app->installNativeEventFilter(&sessionEnd);
-    const std::lock_guard lock(requestMutex);
     requestHandler = std::move(handler);
-    handlerContext = app;
-    if (pendingRequest)
-        queueTakeUp();
-    pendingRequest = false;
+    QCoreApplication::instance()->installNativeEventFilter(&sessionEnd);
 }
 
 } // namespace velto
