@@ -652,6 +652,7 @@ void TestShell::terminationRequestReachesTheHandler()
     const int before = m_terminationRequests;
 #if defined(Q_OS_WIN)
     // As the session ends, WM_ENDSESSION comes through the event loop.
+    Q_UNUSED(request);
     QVERIFY(::PostThreadMessageW(::GetCurrentThreadId(), WM_ENDSESSION, TRUE, 0));
 #else
     QCOMPARE(::raise(request), 0);
