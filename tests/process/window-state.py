@@ -1,8 +1,7 @@
 #!/usr/bin/python3
 """What the X server and the window manager say of one client window.
-Usage: window-state.py <window id> [frame|client]
-With "frame": the outer frame's "x y width height" only; with "client": the
-client area's "x y" on the screen. Otherwise one line:
+Usage: window-state.py <window id> [frame]
+With "frame": the outer frame's "x y width height" only. Otherwise one line:
 frame and client geometry, _NET_FRAME_EXTENTS, how far the frame's and the
 client's centres lie from the screen's, _NET_WM_STATE, whether the window is
 the active one and holds the input focus, and its place in the stacking
@@ -33,9 +32,6 @@ if sys.argv[2:] == ["frame"]:
     sys.exit(0)
 
 origin = root.translate_coords(window, 0, 0)
-if sys.argv[2:] == ["client"]:
-    print(origin.x, origin.y)
-    sys.exit(0)
 cg = window.get_geometry()
 sw, sh = d.screen().width_in_pixels, d.screen().height_in_pixels
 states = [d.get_atom_name(a).replace("_NET_WM_STATE_", "") for a in prop(window, "_NET_WM_STATE")]
