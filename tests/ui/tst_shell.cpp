@@ -337,9 +337,12 @@ void TestShell::secondCopyIsToldAndEnds()
 #endif
     int ends = 0;
     setProcessEndHandler([&ends] { ++ends; });
+    QApplication::setWindowIcon({});
     MessageRecorder messages;
     QCOMPARE(StartUp(), nullptr);
     first.reset();
+    QVERIFY(!QApplication::windowIcon().isNull()); // the refusal shows the program's icon
+    QVERIFY(duration().isEmpty()); // and nothing is written
     QCOMPARE(messages.texts(), QStringList{"Application is already running"});
     QCOMPARE(messages.messages.front().icon, QMessageBox::Information);
     QCOMPARE(messages.messages.front().parent, nullptr);
