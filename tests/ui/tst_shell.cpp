@@ -6,7 +6,6 @@
 #include "platform/Resources.h"
 #include "platform/Settings.h"
 #include "platform/Termination.h"
-#include "platform/WebPages.h"
 #include "product/Product.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
@@ -82,8 +81,6 @@ private slots:
     void commandsOpenTheirPages_data();
     void commandsOpenTheirPages();
     void unavailableCommandOpensNothing();
-    void addressesPastTheLimitAreRefused_data();
-    void addressesPastTheLimitAreRefused();
     void secondCopyIsToldAndEnds();
     void lockTakesOverWhatNoCopyMade_data();
     void lockTakesOverWhatNoCopyMade();
@@ -492,33 +489,6 @@ void TestShell::unavailableCommandOpensNothing()
     // Its handler still knows its page for the day it is made available.
     m_window->mnuMakeMoney_Click();
     QCOMPARE(recorder.addresses, QStringList{vendorPage("fully-branded")});
-}
-
-void TestShell::addressesPastTheLimitAreRefused_data()
-{
-    // clang-format off
-    QTest::addColumn<qsizetype>("bytes");
-    QTest::addColumn<bool>("handedOver");
-    const qsizetype limit = webpages::maxAddressBytes();
-    QTest::newRow("at the limit") << limit << true;
-    QTest::newRow("one byte past") << limit + 1 << false;
-    // clang-format on
-}
-
-void TestShell::addressesPastTheLimitAreRefused()
-{
-    // The launcher would fail past its limit with nothing said: the
-    // program says it instead.
-    QFETCH(qsizetype, bytes);
-    QFETCH(bool, handedOver);
-    QString address = QStringLiteral("http://x.example/?q=");
-    address += QString(bytes - address.size(), u'a');
-    AddressRecorder recorder;
-    MessageRecorder messages;
-    OpenAddress(address, m_window.get());
-    QCOMPARE(recorder.addresses, handedOver ? QStringList{address} : QStringList{});
-    QCOMPARE(messages.texts(),
-             handedOver ? QStringList() : QStringList{"This Request Is Too Long To Open In Your Browser"});
 }
 
 void TestShell::reminderByDaysBetween_data()
