@@ -15,8 +15,6 @@
 #include <QLoggingCategory>
 #include <QPointer>
 
-#include <cstdint>
-
 namespace velto {
 
 Q_LOGGING_CATEGORY(lcShell, "velto.shell", QtWarningMsg)
@@ -27,17 +25,11 @@ const QString SettingsSection = QStringLiteral("Settings");
 const QString DurationSetting = QStringLiteral("Duration");
 constexpr qint64 ReminderDays = 15;
 
-std::int16_t coBrandNumber = 0;
+int coBrandNumber = 0;
+QPointer<frmExitScreen> exitScreen;
 
-QPointer<frmExitScreen>& exitScreen()
-{
-    static QPointer<frmExitScreen> instance;
-    return instance;
-}
-
-// Stores today's date as ISO text, which reads back in any locale (short-date
-// text does not). Outside the years 1 to 9999 there is no such text: nothing
-// is stored then, and false says so.
+// ISO text reads back in any locale, short-date text does not. Outside the
+// years 1 to 9999 there is none: nothing is stored, and false says so.
 bool storeToday()
 {
     const QDate today = QDate::currentDate();
@@ -52,15 +44,11 @@ bool storeToday()
 
 frmMain* StartUp()
 {
-    // Every window and message box takes the program's icon from here, the
-    // first message included.
+    // Here, so that the first message box has the icon too.
     useApplicationIcon();
-    // Held for the life of the process.
-    static InstanceLock lock;
-    // Without a usable runtime folder no copy can be detected; the user still
-    // gets a working program rather than none.
+    static InstanceLock lock; // held for the life of the process
     const InstanceLock::Result locked = lock.acquire();
-    if (locked == InstanceLock::Result::Unavailable)
+    if (locked == InstanceLock::Result::Unavailable) // a working program is better than none
         qCInfo(lcShell) << "no other copy can be detected: starting all the same";
     if (locked == InstanceLock::Result::HeldByAnother) {
         showMessage({nullptr, QStringLiteral("Application is already running"), QMessageBox::Information});
@@ -106,8 +94,7 @@ void UpdateReminder()
                                                     "Do you want to check for an update?"),
                                      QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes});
-    // Closed unanswered, or ended while the question was open: the user
-    // never answered it.
+    // Closed, or the program ended while it was open: never answered.
     if (answer == QMessageBox::NoButton || processEnding())
         return;
     if (!storeToday()) {
@@ -120,7 +107,7 @@ void UpdateReminder()
 
 void CoBrand_Randomize(frmMain& main)
 {
-    coBrandNumber = static_cast<std::int16_t>(static_cast<int>(6 * rnd()) + 1);
+    coBrandNumber = static_cast<int>(6 * rnd()) + 1;
     main.raisePromotion(coBrandNumber % 2 == 1);
 }
 
@@ -149,26 +136,25 @@ void connectMainWindow(frmMain* main)
 
 frmExitScreen* loadExitScreen()
 {
-    if (exitScreen().isNull()) {
-        exitScreen() = new frmExitScreen;
-        registerWindow(exitScreen());
-        QObject::connect(exitScreen(), &frmExitScreen::exitPressed, exitScreen(), &CloseAllWindows);
-        QObject::connect(exitScreen(), &frmExitScreen::unloaded, exitScreen(), &CloseAllWindows);
+    if (exitScreen.isNull()) {
+        exitScreen = new frmExitScreen;
+        registerWindow(exitScreen);
+        QObject::connect(exitScreen, &frmExitScreen::exitPressed, exitScreen, &CloseAllWindows);
+        QObject::connect(exitScreen, &frmExitScreen::unloaded, exitScreen, &CloseAllWindows);
     }
-    return exitScreen();
+    return exitScreen;
 }
 
 frmExitScreen* loadedExitScreen()
 {
-    return exitScreen();
+    return exitScreen;
 }
 
 void showAbout(QWidget* owner)
 {
-    // exec() deletes the window itself when it closes (WA_DeleteOnClose), and
-    // copes with the owner going away while the window is open.
-    auto* about = new frmAbout(owner);
-    about->exec();
+    // WA_DeleteOnClose destroys it, and exec() copes with the owner going
+    // away while it is open.
+    (new frmAbout(owner))->exec();
 }
 
 } // namespace velto

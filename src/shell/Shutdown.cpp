@@ -11,77 +11,62 @@ namespace velto {
 
 namespace {
 
-struct ShutdownState {
-    std::vector<QPointer<QWidget>> windows;
-    std::function<void()> endHandler;
-    bool running = false;
-    bool ended = false;
-};
-
-ShutdownState& state()
-{
-    static ShutdownState instance;
-    return instance;
-}
+std::vector<QPointer<QWidget>> windows;
+std::function<void()> endHandler;
+bool ending = false;
 
 } // namespace
 
 void registerWindow(QWidget* window)
 {
-    auto& windows = state().windows;
     std::erase_if(windows, [](const QPointer<QWidget>& w) { return w.isNull(); });
     windows.emplace_back(window);
 }
 
 void CloseAllWindows()
 {
-    ShutdownState& s = state();
-    if (s.running || s.ended)
+    if (ending)
         return;
-    s.running = true;
+    ending = true;
 
     // A window's unload handling may open or close others: walk copies of
     // the list until a pass meets no window that is still to be unloaded.
     std::vector<QWidget*> unloaded;
     for (bool again = true; again;) {
         again = false;
-        const std::vector<QPointer<QWidget>> windows = s.windows;
-        for (const QPointer<QWidget>& window : windows) {
-            if (window.isNull()
-                || std::find(unloaded.begin(), unloaded.end(), window.data()) != unloaded.end())
+        const std::vector<QPointer<QWidget>> pass = windows;
+        for (const QPointer<QWidget>& window : pass) {
+            if (window.isNull() || std::ranges::find(unloaded, window.data()) != unloaded.end())
                 continue;
             again = true;
             unloaded.push_back(window.data());
             window->close();
-            // Destroyed once control returns to the event loop, never under
-            // the handler that may still be running on it.
+            // Destroyed back in the event loop, never under a handler that
+            // may still be running on it.
             if (!window.isNull())
                 window->deleteLater();
         }
     }
 
-    s.running = false;
-    s.ended = true;
-    if (s.endHandler)
-        s.endHandler();
+    if (endHandler)
+        endHandler();
     else
         QCoreApplication::exit(0);
 }
 
 bool processEnding()
 {
-    return state().running || state().ended;
+    return ending;
 }
 
 void setProcessEndHandler(std::function<void()> handler)
 {
-    state().endHandler = std::move(handler);
+    endHandler = std::move(handler);
 }
 
 void resetShutdown()
 {
-    state().running = false;
-    state().ended = false;
+    ending = false;
 }
 
 } // namespace velto

@@ -9,20 +9,17 @@ namespace velto {
 // Makes a window one of ours, so that CloseAllWindows unloads it.
 void registerWindow(QWidget* window);
 
-// Unloads (closes and destroys) every window of ours that still exists,
-// each running its own unload handling, then ends the process with exit
-// code 0. Entered again while it runs (a window's unload handling calls it),
-// it returns at once and the first run ends the process, once.
+// Closes and destroys every window of ours, each running its own unload
+// handling, then ends the process with exit code 0, once: entered again
+// while it runs (from an unload handler), it returns at once.
 void CloseAllWindows();
 
-// Whether CloseAllWindows is running or has run: no window opens another
-// while the program ends, and before the event loop starts main leaves with
-// 0 when this is set.
+// Whether CloseAllWindows has begun: no window opens another then, and main
+// leaves with 0 if it began before the event loop.
 bool processEnding();
 
-// Test seam: what ending the process does (by default QCoreApplication::exit(0)).
-// An empty function restores the default; resetShutdown() makes another run
-// possible in the same test process.
+// Test seam: what ending the process does (by default QCoreApplication::exit(0));
+// an empty function restores the default. resetShutdown() allows another run.
 void setProcessEndHandler(std::function<void()> handler);
 void resetShutdown();
 
