@@ -26,15 +26,14 @@ void DesignFrame::setBorder(Border border)
 QRect DesignFrame::borderBox() const
 {
     // With a caption the border runs through the middle of its first line.
-    const int top = m_caption.isEmpty() ? 0 : QFontMetrics(font()).height() / 2;
+    const int top = m_caption.isEmpty() ? 0 : fontMetrics().height() / 2;
     return rect().adjusted(0, top, -1, -1);
 }
 
 QRect DesignFrame::insideBorder() const
 {
-    // The lines of the box are drawn one pixel right of and below its right
-    // and bottom edges, along the frame's own; the 3-D border is two lines
-    // wide, the flat one one line.
+    // A rectangle's right and bottom lines are drawn one pixel past it; the
+    // 3-D border is two lines wide.
     const int width = m_border == Border::ThreeD ? 2 : 1;
     const QRect box = borderBox().adjusted(0, 0, 1, 1);
     return box.adjusted(width, width, -width, -width);
@@ -44,7 +43,6 @@ void DesignFrame::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QFontMetrics metrics(font());
     const QRect box = borderBox();
 
     if (m_border == Border::Flat) {
@@ -59,7 +57,7 @@ void DesignFrame::paintEvent(QPaintEvent* event)
     }
 
     if (!m_caption.isEmpty()) {
-        const QRect text(8, 0, metrics.horizontalAdvance(m_caption) + 4, metrics.height());
+        const QRect text(8, 0, fontMetrics().horizontalAdvance(m_caption) + 4, fontMetrics().height());
         painter.fillRect(text, palette().color(QPalette::Window));
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(text, Qt::AlignCenter, m_caption);

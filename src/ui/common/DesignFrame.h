@@ -14,10 +14,8 @@ public:
     explicit DesignFrame(QWidget* parent = nullptr);
 
     void setCaption(const QString& caption);
-    QString caption() const { return m_caption; }
     void setBorder(Border border);
-    // The area inside the border (and below a caption's line), where the
-    // frame's controls are seen whole.
+    // Where the frame's controls are seen whole: inside the border.
     QRect insideBorder() const;
 
 protected:

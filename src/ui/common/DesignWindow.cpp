@@ -10,11 +10,10 @@ namespace velto {
 
 namespace {
 
-// What a screen reader takes the designed windows and frames for. Qt knows a
-// window made from a plain widget as a filler, and a frame as a frame, the
+// Qt calls a window made from a plain widget a filler and a frame a frame, the
 // role of a top-level window: a screen reader then takes the focus for lying
-// outside the active window and says nothing. Such a window is a dialog, whose
-// texts a screen reader reads as it opens, and a frame a group inside it.
+// outside the active window and says nothing. Such a window is a dialog (read
+// out as it opens), and a frame a group inside it.
 QAccessibleInterface* designAccessible(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -37,16 +36,12 @@ QAccessibleInterface* designAccessible(const QString& className, QObject* object
 
 void setUpDesignWindow(QWidget* window, const char* name, const QFont& font)
 {
-    static const bool rolesKnown = [] {
-        QAccessible::installFactory(designAccessible);
-        return true;
-    }();
-    Q_UNUSED(rolesKnown);
+    [[maybe_unused]] static const bool rolesKnown = (QAccessible::installFactory(designAccessible), true);
     window->setObjectName(QString::fromLatin1(name));
     window->setWindowTitle(productTitle());
     useApplicationIcon();
     window->setFont(font);
-    // Set before any control exists, so that every control inherits it.
+    // Before any control exists: each control's own palette starts from it.
     window->setPalette(designPalette());
     window->setAttribute(Qt::WA_DeleteOnClose);
 }

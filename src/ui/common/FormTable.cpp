@@ -12,8 +12,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,7 +20,6 @@
 #include <QValidator>
 
 #include <algorithm>
-#include <vector>
 
 namespace velto {
 
@@ -30,10 +27,9 @@ namespace {
 
 using Kind = ControlRow::Kind;
 
-// A text box with a single thin line for a border instead of a sunken 3-D
-// edge, in the text colour of the window: on a background of the box's own
-// colour it is all that shows the box. Painted here: a style sheet would cost
-// a style of its own at start-up.
+// A text box with a thin line in the window's text colour for a border: on a
+// background of its own colour it is all that shows the box. Painted, since a
+// style sheet would cost a style of its own at start-up.
 class FlatLineEdit : public QLineEdit {
 public:
     explicit FlatLineEdit(QWidget* parent)
@@ -53,9 +49,8 @@ protected:
     }
 };
 
-// A button that answers Enter and Space, and takes a held key as one press:
-// Qt's own button takes a held Space once, but clicks again for every repeat
-// of a held Enter, and each click may open a page or a window.
+// A button that answers Enter and Space, a held key once: Qt's own clicks
+// again at every repeat of a held Enter, and a click may open a page.
 class DesignButton : public QPushButton {
 public:
     explicit DesignButton(QWidget* parent)
@@ -79,11 +74,10 @@ private:
     EnterKey m_enter;
 };
 
-// A control that draws the focus ring over itself, inside its own edge,
-// while it has the focus; without the focus it looks as the style draws it.
+// A control that draws the focus ring inside its edge while it has the focus,
+// to stand out from the colour of the `background` role.
 template<class Control> class FocusRinged : public Control {
 public:
-    // `background`: the role of the colour the ring must stand out from.
     FocusRinged(QWidget* parent, QPalette::ColorRole background)
         : Control(parent)
         , m_background(background)
@@ -104,9 +98,9 @@ private:
     QPalette::ColorRole m_background;
 };
 
-// A drop-down list whose popup takes its font when it first opens. Qt hands
-// a new font on to the popup at once, and builds the popup for it: a list
-// view, its delegate and their code, for lists nobody sees at start-up.
+// A drop-down list whose popup takes its font when it first opens: Qt hands a
+// new font on at once, building the popup (a list view, its delegate and their
+// code) for lists nobody sees at start-up.
 class ComboList : public QComboBox {
 public:
     using QComboBox::QComboBox;
@@ -136,9 +130,8 @@ private:
     bool m_popupHasFont = false;
 };
 
-// Refuses an edit that would leave more than MaxBoxText characters in a
-// single-line box: the box then undoes the edit whole, and the beep says so,
-// as a system edit box does at its limit.
+// Refuses, with a beep as a system edit box gives at its limit, an edit that
+// would leave more than MaxBoxText characters: the box undoes it whole.
 class LengthBound : public QValidator {
 public:
     using QValidator::QValidator;
@@ -174,10 +167,9 @@ QWidget* create(const ControlRow& row, QWidget* parent)
         QLineEdit* box = (row.look & ControlRow::FlatBorder)
             ? static_cast<QLineEdit*>(new FocusRinged<FlatLineEdit>(parent, QPalette::Base))
             : new FocusRinged<QLineEdit>(parent, QPalette::Base);
-        // Qt's own limit would cut a paste short without a word; one
-        // character past the bound is what the validator refuses, so that
-        // an edit that would pass it is undone whole, and a huge paste costs
-        // no more than that one character on the way.
+        // Qt's limit would cut a paste short without a word: one character
+        // more lets the validator refuse it whole, and a huge paste cost no
+        // more than that character on the way.
         box->setMaxLength(MaxBoxText + 1);
         box->setValidator(new LengthBound(box));
         return box;
@@ -199,8 +191,8 @@ QWidget* create(const ControlRow& row, QWidget* parent)
 
 void applyColours(QWidget* w, const ControlRow& row)
 {
-    // Only the roles the control itself draws with: a frame's colours would
-    // otherwise reach the buttons and boxes inside it.
+    // Only the roles the control draws with, or a frame's colours would reach
+    // the controls inside it.
     const bool textBox = isTextBox(row.kind);
     const bool button = row.kind == Kind::Button;
     QPalette palette = w->palette();
@@ -257,13 +249,11 @@ void applyCaption(QWidget* w, const ControlRow& row)
 }
 
 // Takes the size the caption needs. Where a stand-in font is wider than the
-// designed one and the caption would run past its container's edge or into
-// its border, the letters are set a little closer, so that the caption stays
-// whole.
+// designed one and the caption would run past its container's edge or into a
+// frame's border, the letters are set a little closer, to keep it whole.
 void sizeToText(QWidget* w, const QWidget* container)
 {
     w->resize(w->sizeHint());
-    // Inside a frame's border, which is drawn over the frame's edge.
     const auto* frame = qobject_cast<const DesignFrame*>(container);
     const int room = (frame ? frame->insideBorder().right() + 1 : container->width() - 1) - w->x();
     for (int spacing = 99; w->width() > room && spacing >= 90; --spacing) {
@@ -271,15 +261,6 @@ void sizeToText(QWidget* w, const QWidget* container)
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
         w->setFont(font);
         w->resize(w->sizeHint());
-    }
-}
-
-// A flat multi-line box has a single thin line for a border.
-void makeFlat(QWidget* w)
-{
-    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
-        box->setFrameStyle(QFrame::Box | QFrame::Plain);
-        box->setLineWidth(1);
     }
 }
 
@@ -293,9 +274,8 @@ bool takesFocus(Kind kind)
 void setBoxText(QLineEdit* box, const QString& text)
 {
     box->setText(text);
-    // The caret at the start, as a system edit box has it after its text is
-    // set: a screen reader takes a caret that moves in a box getting the
-    // focus for the focus itself, and would not say which box that is.
+    // As a system edit box has it: a screen reader takes a caret that moves
+    // as the box gets the focus for the focus, and would not name the box.
     box->setCursorPosition(0);
 }
 
@@ -316,8 +296,8 @@ void FormTable::build(QWidget* client, std::span<const ControlRow> table)
         w->setGeometry(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
         if (row.look & ControlRow::AutoSize)
             sizeToText(w, parent);
-        if (row.look & ControlRow::FlatBorder)
-            makeFlat(w);
+        if (auto* box = qobject_cast<QPlainTextEdit*>(w); box && (row.look & ControlRow::FlatBorder))
+            box->setFrameStyle(QFrame::Box | QFrame::Plain); // one thin line
         if (takesFocus(row.kind))
             tabOrder.emplace_back(row.tabIndex, w);
         else

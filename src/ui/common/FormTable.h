@@ -1,24 +1,23 @@
 #pragma once
 
-// The shared widgets: the design-table builder and the few controls the
-// windows have in common. Uses the platform services and the engine only.
+// The shared widgets: the design-table builder and the controls the windows
+// have in common. Uses the platform services and the engine only.
 
 #include <QColor>
 #include <QFont>
 #include <QHash>
-#include <QString>
 #include <QWidget>
-
-class QLineEdit;
 
 #include <optional>
 #include <span>
 #include <vector>
 
+class QLineEdit;
+
 namespace velto {
 
-// Where a window keeps a control of its table: a member of the control's own
-// type, filled in as the control is built, and checked.
+// The window's member that keeps a control, of the control's own type:
+// filled in, and checked, as the control is built.
 class ControlBinding {
 public:
     ControlBinding() = default;
@@ -44,8 +43,7 @@ private:
 };
 
 // One row of a window's design table: what a control is, where it sits (in
-// twips, relative to its container), how it looks and where the window
-// keeps it.
+// twips, in its container), how it looks and where the window keeps it.
 struct ControlRow {
     enum class Kind {
         Label,
@@ -82,27 +80,22 @@ struct ControlRow {
     ControlBinding member = {};
 };
 
-// The most characters a text box takes: as many as a name the reading walks
-// whole. Past it a box lays out slowly enough for a paste to freeze the
-// window, and a single-line box measures its whole line again each time the
-// caret blinks; a paste that would pass it is refused whole.
+// The most characters a text box takes, as many as the reading walks whole.
+// Past it a paste lays out slowly enough to freeze the window, and a
+// single-line box measures its line again at each blink of the caret.
 inline constexpr int MaxBoxText = 32767;
 
-// Sets the text of a single-line text box, the caret at its start.
+// Sets a single-line box's text, the caret at its start.
 void setBoxText(QLineEdit* box, const QString& text);
 
 // The controls of one window, built from its table and found by name.
 class FormTable {
 public:
-    // Builds every control inside `client`, in table order, fills in the
-    // window's members, and chains the controls that take the focus in the
-    // order of their tab indexes.
+    // Builds the controls inside `client` in table order, fills in the
+    // members, and chains the focus in the order of the tab indexes.
     void build(QWidget* client, std::span<const ControlRow> table);
 
     const QHash<QString, QWidget*>& widgets() const { return m_widgets; }
-
-    // The control of that name, if it is a T.
-    template<class T> T* get(const QString& name) const { return qobject_cast<T*>(m_widgets.value(name)); }
 
 private:
     QHash<QString, QWidget*> m_widgets;

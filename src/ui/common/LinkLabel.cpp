@@ -27,7 +27,7 @@ public:
     void doAction(const QString& name) override
     {
         if (name == pressAction())
-            static_cast<LinkLabel*>(widget())->click();
+            emit static_cast<LinkLabel*>(widget())->clicked();
     }
 };
 
@@ -43,11 +43,7 @@ QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* obj
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(linkLabelAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    [[maybe_unused]] static const bool installed = (QAccessible::installFactory(linkLabelAccessible), true);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

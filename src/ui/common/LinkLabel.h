@@ -4,16 +4,13 @@
 
 namespace velto {
 
-// A label that acts as a link: a click (press and release over it) emits
-// clicked(). It stays out of the tab order, but tells assistive technology
-// that it is a link and offers it a press action.
+// A label that acts as a link: a press and release over it emits clicked().
+// Out of the tab order, it tells assistive technology that it is a link, with
+// a press action.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
-
-    // What a press action of assistive technology does.
-    void click() { emit clicked(); }
 
 signals:
     void clicked();

@@ -12,8 +12,8 @@ namespace velto {
 
 namespace {
 
-// How the break before a block came in, kept as the block's user state. A
-// block the edit control makes itself (Enter) has none: -1.
+// How the break before a block came in, an index kept as the block's user
+// state; a block made with Enter has -1.
 constexpr std::array<std::u16string_view, 6> Breaks{u"\r\n", u"\r", u"\n", u"\u2029", u"\uFDD0", u"\uFDD1"};
 
 QString breakText(int state)
@@ -66,8 +66,8 @@ MultiLineBox::MultiLineBox(QWidget* parent)
 
 void MultiLineBox::keepBreaks(int position)
 {
-    // Blocks before the edit are untouched, and so is the break before the
-    // block it starts in, whatever the edit joined onto that block.
+    // The break before the block an edit starts in stays, whatever the edit
+    // joined onto the block.
     QTextBlock edited = document()->findBlock(position);
     if (edited.isValid() && edited.blockNumber() < m_breaks.size())
         edited.setUserState(m_breaks[edited.blockNumber()]);
@@ -88,7 +88,6 @@ QString MultiLineBox::textBetween(int from, int to) const
          block = block.next()) {
         if (block.position() > from)
             text += breakText(block.userState());
-        // The block's own characters, before any conversion.
         const int start = std::max(from - block.position(), 0);
         const int end = std::min(to - block.position(), block.length() - 1);
         text += block.text().mid(start, std::max(end - start, 0));
@@ -107,7 +106,7 @@ void MultiLineBox::setText(const QString& text)
 
 QMimeData* MultiLineBox::createMimeDataFromSelection() const
 {
-    // Copied text reads back as it is held, so that it pastes back the same.
+    // As the text reads back, so that it pastes back the same.
     const QTextCursor cursor = textCursor();
     auto* data = new QMimeData;
     data->setText(textBetween(cursor.selectionStart(), cursor.selectionEnd()));

@@ -6,12 +6,10 @@
 
 namespace velto {
 
-// A multi-line text box whose text reads back exactly as it went in. The
-// edit control turns every line break (CR, LF, CR LF, U+2029) into a break
-// between blocks, and its plain text turns no-break spaces into spaces and
-// U+2028 into LF. This box keeps each character as it is and each break as it
-// came: one the user makes with Enter reads as CR LF, a pasted one as what
-// was pasted.
+// A multi-line text box whose text reads back exactly as it went in. Qt's
+// turns every line break (CR, LF, CR LF, U+2029) into a block break, and its
+// plain text no-break spaces into spaces and U+2028 into LF. Here each break
+// reads back as it came: as CR LF when made with Enter.
 class MultiLineBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -20,8 +18,8 @@ public:
     QString text() const;
     void setText(const QString& text);
 
-    // A paste or drop that would leave more characters than this (as the
-    // text reads back) is refused whole; the program's own setText is not.
+    // A paste or drop that would leave more characters is refused whole;
+    // setText is not.
     void setMaxLength(int length) { m_maxLength = length; }
 
 protected:
@@ -32,8 +30,8 @@ private:
     QString textBetween(int from, int to) const;
     void keepBreaks(int position);
 
-    // The break before each block, as the blocks last stood: when an edit
-    // joins two blocks, the edit control keeps the later block's own state.
+    // The break before each block, as the blocks last stood: an edit that
+    // joins two blocks keeps the later block's state.
     QList<int> m_breaks{-1};
     int m_maxLength = std::numeric_limits<int>::max();
 };

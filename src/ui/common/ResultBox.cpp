@@ -20,8 +20,7 @@ ResultBox::ResultBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The scroll bar keeps the system's colours, not those of the page, or
-    // its arrows would be pale on pale: every role is set in that palette.
+    // Not the page's colours, or its arrows would be pale on pale.
     verticalScrollBar()->setPalette(designPalette());
     // Moves without a pressed button reach the box only with tracking on.
     viewport()->setMouseTracking(true);
@@ -32,8 +31,6 @@ void ResultBox::paintEvent(QPaintEvent* event)
     QPlainTextEdit::paintEvent(event);
     if (!hasFocus())
         return;
-    // The ring inside the box's own border; without the focus the box looks
-    // as designed.
     QPainter painter(viewport());
     paintFocusRing(painter, viewport()->rect(), palette().color(QPalette::Base));
 }
@@ -53,9 +50,9 @@ void ResultBox::changeEvent(QEvent* event)
 
 void ResultBox::fitWholeLines()
 {
-    // The designed height holds three lines and little more: the edit
-    // control's default margin of 4 pixels would push the last one through
-    // the bottom edge. The margin takes what the whole lines leave over.
+    // The designed height holds three lines and little more: Qt's margin of 4
+    // pixels would push the last through the bottom edge, so it takes what the
+    // whole lines leave.
     const qreal line = QFontMetricsF(font()).lineSpacing();
     const qreal height = viewport()->height();
     const qreal spare = height - std::max(1.0, std::floor(height / line)) * line;

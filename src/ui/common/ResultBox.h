@@ -4,11 +4,10 @@
 
 namespace velto {
 
-// A read-only, multi-line result box that reports the mouse going down,
-// moving, going up and clicking over it, after it has handled each itself
-// (so that whatever it did with the selection has already happened). It
-// shows when it has the keyboard focus, its scroll bar keeps the system's
-// colours, and it shows as many whole lines as its height holds.
+// A read-only multi-line box that reports the mouse going down, moving, going
+// up and clicking over it, after handling each (selection included). It shows
+// the focus, its scroll bar keeps the system's colours, and it shows as many
+// whole lines as its height holds.
 class ResultBox : public QPlainTextEdit {
     Q_OBJECT
 public:

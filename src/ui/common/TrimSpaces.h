@@ -4,8 +4,7 @@
 
 namespace velto {
 
-// Removes leading and trailing blanks (U+0020 only): tabs and line breaks
-// are part of what the user typed.
+// Trims U+0020 only: tabs and line breaks are part of what the user typed.
 inline QString trimSpaces(const QString& text)
 {
     qsizetype first = 0, last = text.size();

@@ -136,9 +136,9 @@ void frmMain::buildControls()
     cboYear->setAccessibleName(QStringLiteral("Birth year"));
     // On Linux a combo box is read by its value and the label it is
     // labelled by: its caption beside it.
-    m_form.get<QLabel>(QStringLiteral("Label6"))->setBuddy(cboMonth);
-    m_form.get<QLabel>(QStringLiteral("Label3"))->setBuddy(cboDate);
-    m_form.get<QLabel>(QStringLiteral("Label7"))->setBuddy(cboYear);
+    findChild<QLabel*>(QStringLiteral("Label6"))->setBuddy(cboMonth);
+    findChild<QLabel*>(QStringLiteral("Label3"))->setBuddy(cboDate);
+    findChild<QLabel*>(QStringLiteral("Label7"))->setBuddy(cboYear);
     for (std::size_t i = 0; i < txtResult.size(); ++i) {
         txtResult[i]->setAccessibleName(lblLabel[i + 1]->text());
         txtResult[i]->setAccessibleDescription(lblResult[i + 3]->text());
