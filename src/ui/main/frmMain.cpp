@@ -14,7 +14,6 @@
 #include "ui/common/Announcement.h"
 #include "ui/common/DesignFrame.h"
 #include "ui/common/DesignWindow.h"
-#include "ui/common/EnterKey.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ResultBox.h"
 #include "ui/common/TrimSpaces.h"
@@ -128,14 +127,12 @@ void frmMain::buildControls()
 
     m_form.build(client, designTable(*this));
 
-    // What a screen reader says for the controls whose captions sit beside
-    // them, or nowhere.
+    // For a screen reader: these controls' captions sit beside them, or nowhere.
     txtName->setAccessibleName(QStringLiteral("Name"));
     cboMonth->setAccessibleName(QStringLiteral("Birth month"));
     cboDate->setAccessibleName(QStringLiteral("Birth day"));
     cboYear->setAccessibleName(QStringLiteral("Birth year"));
-    // On Linux a combo box is read by its value and the label it is
-    // labelled by: its caption beside it.
+    // On Linux a combo box is read by its value and its buddy label.
     findChild<QLabel*>(QStringLiteral("Label6"))->setBuddy(cboMonth);
     findChild<QLabel*>(QStringLiteral("Label3"))->setBuddy(cboDate);
     findChild<QLabel*>(QStringLiteral("Label7"))->setBuddy(cboYear);
@@ -177,7 +174,7 @@ void frmMain::buildMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    const auto command = [this](QMenu* menu, const char* name, const QString& caption) {
+    const auto command = [this](QWidget* menu, const char* name, const QString& caption) {
         auto* action = new QAction(caption, this);
         action->setObjectName(QString::fromLatin1(name));
         menu->addAction(action);
@@ -189,19 +186,18 @@ void frmMain::buildMenus()
         return action;
     };
 
-    // Menus open as windows of their own: they take the bar's colours, not
-    // the desktop's, so that bar and menus agree under a dark theme.
-    const auto menu = [bar](const QString& caption) {
+    // Menus are windows of their own: they take the bar's colours, not the
+    // desktop's, so that bar and menus agree under a dark theme.
+    const auto menu = [bar](const char* name, const QString& caption) {
         QMenu* opened = bar->addMenu(caption);
+        opened->setObjectName(QString::fromLatin1(name));
         opened->setPalette(designPalette());
         return opened;
     };
-    nuFile = menu(QStringLiteral("&File"));
-    nuFile->setObjectName(QStringLiteral("nuFile"));
+    nuFile = menu("nuFile", QStringLiteral("&File"));
     mnuExit = command(nuFile, "mnuExit", QStringLiteral("E&xit"));
 
-    mnuHelp = menu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
     mnuOnline = command(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
     mnuVisit = command(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
     mnuFileSep1 = separator(mnuHelp, "mnuFileSep1");
@@ -209,14 +205,10 @@ void frmMain::buildMenus()
     mnuFileSep2 = separator(mnuHelp, "mnuFileSep2");
     mnuAbout = command(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
 
-    // Commands placed on the bar itself, without a menu.
-    mnuDonate = new QAction(QStringLiteral("&Donate"), this);
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    bar->addAction(mnuDonate);
-    mnuMakeMoney = new QAction(QStringLiteral("Make Money &Online"), this);
-    mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    // Commands on the bar itself.
+    mnuDonate = command(bar, "mnuDonate", QStringLiteral("&Donate"));
+    mnuMakeMoney = command(bar, "mnuMakeMoney", QStringLiteral("Make Money &Online"));
     mnuMakeMoney->setEnabled(false); // nothing makes it available
-    bar->addAction(mnuMakeMoney);
 
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
@@ -232,8 +224,7 @@ void frmMain::buildMenus()
 
 void frmMain::Form_Load()
 {
-    // Each list is handed over whole: item by item, every entry would be
-    // announced to the box on its own.
+    // Each list whole: item by item, each entry is announced on its own.
     const auto numbers = [](int first, int last) {
         QStringList list;
         list.reserve(last - first + 1);
@@ -246,21 +237,18 @@ void frmMain::Form_Load()
                         QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
                         QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
                         QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")});
-    cboYear->addItems(numbers(1900, 2050));
-    cboMonth->setCurrentIndex(0);
-    cboDate->setCurrentIndex(0);
-    cboYear->setCurrentIndex(0);
+    cboYear->addItems(numbers(1900, 2050)); // each list starts at its first entry
     Frame1->raise();
 }
 
 void frmMain::raisePromotion(bool coBrand)
 {
-    (coBrand ? static_cast<QWidget*>(lblCobrand) : lblFullBrand)->raise();
+    (coBrand ? lblCobrand : lblFullBrand)->raise();
 }
 
 bool frmMain::resultsPageInFront() const
 {
-    // Siblings are drawn in the order of the parent's child list, last on top.
+    // Siblings are drawn in the order of their parent's child list.
     const QObjectList& siblings = Frame1->parentWidget()->children();
     return siblings.indexOf(Frame2) > siblings.indexOf(Frame1);
 }
@@ -331,8 +319,8 @@ void frmMain::cmdOpen_Click()
         break;
     }
 
-    // A file that cannot be read counts as one without lines; one whose six
-    // lines run past all that is read is refused whole.
+    // An unreadable file counts as one without lines; one whose six lines run
+    // past all that is read is refused whole.
     const FileContents file = readFileStart(fileName, MaxSavedReadingBytes);
     const std::optional<SavedReading> saved = ReadSavedReading(file.bytes, file.whole);
     if (!saved) {
@@ -359,15 +347,16 @@ QChar frmMain::txtName_KeyPress(QChar key)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter in the name box asks for the reading as the compute button does;
-    // a held key asks once.
-    if (watched == txtName && m_enter.repeats(event))
+    if (watched != txtName)
+        return QMainWindow::eventFilter(watched, event);
+    // Enter in the name box asks for the reading, a held key once.
+    if (m_enter.repeats(event))
         return true;
-    if (watched == txtName && EnterKey::pressed(event)) {
+    if (EnterKey::pressed(event)) {
         cmdNext->click();
         return true;
     }
-    if (watched == txtName && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plainKey = !(key->modifiers()
                                 & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -382,9 +371,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             }
         }
     }
-    // An input method hands typed letters over as committed text, not as
-    // key presses; they are typed letters all the same.
-    if (watched == txtName && event->type() == QEvent::InputMethod) {
+    // An input method hands typed letters over as committed text.
+    if (event->type() == QEvent::InputMethod) {
         auto* input = static_cast<QInputMethodEvent*>(event);
         QString received = input->commitString();
         for (QChar& c : received)
@@ -407,9 +395,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::Form_Unload()
 {
-    // Every way of closing the main window leads to the exit screen, which
-    // the shell shows unless the program is already ending.
-    emit unloaded();
+    emit unloaded(); // the shell shows the exit screen unless the program is ending
 }
 
 void frmMain::showEvent(QShowEvent* event)

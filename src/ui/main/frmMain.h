@@ -1,12 +1,12 @@
 #pragma once
 
-// The main window, a floor of its own: it knows no other window and not the
-// shell; it uses the shared widgets, the platform services and the engine.
+// The main window, a floor of its own: it knows neither the other windows nor
+// the shell, and uses the shared widgets, the platform services and the engine.
 
-// The main window: an input page (name box and compute button) and a results
-// page (the three name numbers with their texts) lying on top of each other,
-// a link above them, a promotional strip below and the menu bar. The shell
-// opens it at start-up; closing it hands over to the exit screen.
+// An input page (name box, compute button) and a results page (the three
+// numbers with their texts) on top of each other, a link above, a promotional
+// strip below. The shell opens it at start-up; closing it leads to the exit
+// screen.
 
 #include "platform/Clipboard.h"
 #include "ui/common/EnterKey.h"
@@ -36,14 +36,12 @@ class frmMain : public QMainWindow {
 public:
     explicit frmMain(QWidget* parent = nullptr);
 
-    // Compute step: validates the name, computes and shows its reading.
     void cmdNext_Click();
     void cmdBack_Click();
-    // Import: reads a saved reading's birth date into the birth date boxes
-    // and computes the reading of the name in the name box again.
+    // Reads a saved reading's birth date into the boxes, and computes the
+    // reading of the name in the name box again.
     void cmdOpen_Click();
 
-    // Menu commands and links.
     void mnuExit_Click() { close(); }
     void mnuOnline_Click() { OpenVendorPage("help-web-page", this); }
     void mnuVisit_Click() { OpenVendorPage("home-page", this); }
@@ -55,14 +53,13 @@ public:
     void lblCobrand_Click() { OpenVendorPage("co-brand", this); }
     void lblFullBrand_Click() { OpenVendorPage("fully-branded", this); }
 
-    // Brings one of the two promotional labels that share a place to the
-    // front: the co-brand label, or the full-brand one.
+    // Brings the co-brand label or the full-brand one, which share a place,
+    // to the front.
     void raisePromotion(bool coBrand);
 
-    // The page in front, as the user sees it.
     bool resultsPageInFront() const;
 
-    // Controls, by their designed names.
+    // Controls by their designed names; everything else is in Qt's camelCase.
     QLineEdit* txtName = nullptr;
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdBack = nullptr;
@@ -94,11 +91,9 @@ public:
     QAction* mnuMakeMoney = nullptr;
 
 signals:
-    // Help > About Software was chosen.
     void aboutRequested();
-    // A saved reading was imported (the reading computed again).
     void imported();
-    // The window was closed in any way; it is being destroyed.
+    // Closed in any way; it is being destroyed.
     void unloaded();
 
 protected:
@@ -112,7 +107,7 @@ private:
     void Form_Load();
     void Form_Unload();
     bool ValidateName();
-    // Returns the character the name box receives for a typed one.
+    // The character the name box receives for a typed one.
     static QChar txtName_KeyPress(QChar key);
     // Whatever touches a result box empties the clipboard.
     void txtResult_Change() { emptyClipboard(); }
