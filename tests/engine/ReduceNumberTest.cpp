@@ -8,33 +8,11 @@ using velto::ReduceNumber;
 
 namespace {
 
-TEST(ReduceNumber, KnownValues)
+TEST(ReduceNumber, ZeroStaysEveryOtherSumGivesItsDigitalRoot)
 {
-    const struct {
-        std::int16_t n, reduced;
-    } cases[] = {{0, 0},  {7, 7},   {9, 9},   {10, 1},  {38, 2},    {44, 8},
-                 {99, 9}, {100, 1}, {195, 6}, {595, 1}, {32767, 7}, {19999, 1}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ReduceNumber(c.n), c.reduced) << "n = " << c.n;
-}
-
-TEST(ReduceNumber, EqualsDigitalRootForEveryPositiveValue)
-{
+    EXPECT_EQ(ReduceNumber(0), 0);
     for (int n = 1; n <= 32767; ++n)
         ASSERT_EQ(ReduceNumber(static_cast<std::int16_t>(n)), 1 + (n - 1) % 9) << "n = " << n;
-}
-
-TEST(ReduceNumber, NegativeValuesReduceTheirDigitsWithoutSign)
-{
-    EXPECT_EQ(ReduceNumber(-44), 8);
-    EXPECT_EQ(ReduceNumber(-32768), 8); // 3+2+7+6+8 = 26 -> 8
-}
-
-TEST(ReadingText, ZeroGivesTheNotAvailableLineOfItsKind)
-{
-    EXPECT_EQ(ReadingText(NumberKind::Character, 0), u"No Character Number available");
-    EXPECT_EQ(ReadingText(NumberKind::Heart, 0), u"No Heart Number available");
-    EXPECT_EQ(ReadingText(NumberKind::Social, 0), u"No Social Number available");
 }
 
 TEST(ReadingText, AllKindsShareTheProfileTable)
@@ -46,15 +24,6 @@ TEST(ReadingText, AllKindsShareTheProfileTable)
         EXPECT_EQ(ReadingText(NumberKind::Heart, d), text) << d;
         EXPECT_EQ(ReadingText(NumberKind::Social, d), text) << d;
     }
-}
-
-TEST(ReadingText, OutOfRangeGivesNothing)
-{
-    for (const int d : {-1, 10, 32767}) {
-        EXPECT_TRUE(velto::NumberProfileText(d).empty()) << d;
-        EXPECT_TRUE(ReadingText(NumberKind::Heart, d).empty()) << d;
-    }
-    EXPECT_TRUE(velto::NumberProfileText(0).empty());
 }
 
 // What the results page shows, in one call: reduced numbers, and beside
