@@ -1,7 +1,7 @@
 #pragma once
 
-// What the exit screen's refer-a-friend boxes hold until the user types;
-// the request's checks compare against the same texts.
+// What the refer-a-friend boxes hold until the user types; the request's
+// checks compare against the same texts.
 
 namespace velto::placeholders {
 

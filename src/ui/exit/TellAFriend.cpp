@@ -6,36 +6,21 @@
 #include "platform/WebPages.h"
 #include "ui/exit/Placeholders.h"
 
+#include <tuple>
+
 namespace velto {
-
-namespace {
-
-// Empty, or still the box's placeholder.
-bool missing(const QString& value, const char16_t* placeholder)
-{
-    return value.isEmpty() || value == QStringView(placeholder);
-}
-
-void refuse(QWidget* window, const char* text)
-{
-    showMessage({window, QString::fromLatin1(text), QMessageBox::Critical});
-}
-
-} // namespace
 
 void SendTellAFriend(TellAFriendRequest& request, QWidget* window)
 {
-    if (missing(request.SenderName, placeholders::Name)) {
-        refuse(window, "Please Enter Your Name");
-        return;
-    }
-    if (missing(request.MessageText, placeholders::Message)) {
-        refuse(window, "Please Enter Your Message");
-        return;
-    }
-    if (missing(request.FriendName, placeholders::FriendName)) {
-        refuse(window, "Please Enter Your Friend's Name");
-        return;
+    const std::tuple<const QString&, const char16_t*, const char*> required[] = {
+        {request.SenderName, placeholders::Name, "Please Enter Your Name"},
+        {request.MessageText, placeholders::Message, "Please Enter Your Message"},
+        {request.FriendName, placeholders::FriendName, "Please Enter Your Friend's Name"}};
+    for (const auto& [value, placeholder, refusal] : required) {
+        if (value.isEmpty() || value == QStringView(placeholder)) {
+            showMessage({window, QString::fromLatin1(refusal), QMessageBox::Critical});
+            return;
+        }
     }
     request.RequestAddress = QString::fromStdString(
         TellAFriendAddress({toU16(request.SenderName), toU16(request.SenderEmail), toU16(request.MessageText),

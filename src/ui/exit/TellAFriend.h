@@ -6,8 +6,7 @@ class QWidget;
 
 namespace velto {
 
-// One refer-a-friend submission: the five fields as last captured, and the
-// last request address sent.
+// The five fields as last captured, and the last request address sent.
 struct TellAFriendRequest {
     QString SenderName;
     QString SenderEmail;
@@ -17,9 +16,8 @@ struct TellAFriendRequest {
     QString RequestAddress;
 };
 
-// Checks the names and message of the request and, if they pass, builds the
-// request address, keeps it in the request and opens it. Messages are
-// parented to `window`.
+// Checks the names and message, then builds the request address, keeps it in
+// the request and opens it. Messages go over `window`.
 void SendTellAFriend(TellAFriendRequest& request, QWidget* window);
 
 } // namespace velto

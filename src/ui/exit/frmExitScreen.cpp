@@ -12,7 +12,6 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/TrimSpaces.h"
-#include "ui/common/VendorPages.h"
 #include "ui/exit/Placeholders.h"
 
 #include <QCheckBox>
@@ -22,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace velto {
 
@@ -84,7 +85,7 @@ void frmExitScreen::buildControls()
     m_form.build(this, designTable(*this));
     m_textBoxes = {txtName, txtEmail, txtFriendName, txtFriendEmail, txtMessage};
 
-    // The boxes' placeholders vanish while typing: their names stay.
+    // The placeholders vanish while typing; these names stay.
     txtName->setAccessibleName(QStringLiteral("Your name"));
     txtEmail->setAccessibleName(QStringLiteral("Your e-mail address"));
     txtFriendName->setAccessibleName(QStringLiteral("Friend's name"));
@@ -92,7 +93,6 @@ void frmExitScreen::buildControls()
     txtMessage->setAccessibleName(QStringLiteral("Your message"));
     picExitScreenIcon->setAccessibleName(QStringLiteral("Velto Arithmancy"));
 
-    picExitScreenIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setLinkCursor(Check1, LinkCursor::Mono);
     setLinkCursor(lblGoToHome, LinkCursor::Mono);
 
@@ -106,16 +106,13 @@ void frmExitScreen::buildControls()
 
 void frmExitScreen::Form_Load()
 {
-    lblExitScreenCaption->setText(productTitle());
-    lblExitScreenCaption->resize(lblExitScreenCaption->sizeHint());
     picExitScreenIcon->setPixmap(applicationIcon().pixmap(32, 32));
 
     randomize();
     const int appeal = std::min(static_cast<int>(rnd() * 4), 3);
     Label2->setText(resourceText(QStringLiteral("exit-appeal-%1.txt").arg(appeal)));
 
-    // Keeps itself above other windows; setting the flag while hidden does
-    // not show the window.
+    // Above other windows; set while hidden, the flag shows nothing.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
@@ -131,7 +128,7 @@ void frmExitScreen::showModeless()
 
 void frmExitScreen::closeEvent(QCloseEvent* event)
 {
-    // Form_Unload: the unload is never cancelled, and ends the program.
+    // Form_Unload: never cancelled, it ends the program.
     event->accept();
     emit unloaded();
 }
@@ -146,15 +143,10 @@ void frmExitScreen::Check1_Click()
 
 QString frmExitScreen::placeholderOf(const QWidget* box) const
 {
-    if (box == txtName)
-        return QString::fromUtf16(placeholders::Name);
-    if (box == txtEmail)
-        return QString::fromUtf16(placeholders::Email);
-    if (box == txtFriendName)
-        return QString::fromUtf16(placeholders::FriendName);
-    if (box == txtFriendEmail)
-        return QString::fromUtf16(placeholders::FriendEmail);
-    return QString::fromUtf16(placeholders::Message);
+    // In the order of m_textBoxes.
+    static constexpr std::array texts{placeholders::Name, placeholders::Email, placeholders::FriendName,
+                                      placeholders::FriendEmail, placeholders::Message};
+    return QString::fromUtf16(texts[std::ranges::find(m_textBoxes, box) - m_textBoxes.begin()]);
 }
 
 QString frmExitScreen::boxText(const QWidget* box) const
@@ -223,14 +215,13 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
 
 void frmExitScreen::cmdSubmit_Click()
 {
-    TellAFriendRequest& request = m_request;
-    const QString email = trimSpaces(boxText(txtEmail));
-    const QString friendEmail = trimSpaces(boxText(txtFriendEmail));
-    request.SenderName = trimSpaces(boxText(txtName));
-    request.SenderEmail = email;
-    request.MessageText = trimSpaces(boxText(txtMessage));
-    request.FriendName = trimSpaces(boxText(txtFriendName));
-    request.FriendEmail = friendEmail;
+    m_request.SenderName = trimSpaces(boxText(txtName));
+    m_request.SenderEmail = trimSpaces(boxText(txtEmail));
+    m_request.MessageText = trimSpaces(boxText(txtMessage));
+    m_request.FriendName = trimSpaces(boxText(txtFriendName));
+    m_request.FriendEmail = trimSpaces(boxText(txtFriendEmail));
+    const QString& email = m_request.SenderEmail;
+    const QString& friendEmail = m_request.FriendEmail;
 
     if (email == friendEmail) {
         showMessage({this, QStringLiteral("Please Enter Distinct Email Addresses"), QMessageBox::Critical});
@@ -241,7 +232,7 @@ void frmExitScreen::cmdSubmit_Click()
         showMessage({this, QStringLiteral("Please Enter Proper Email Address"), QMessageBox::Critical});
         return;
     }
-    SendTellAFriend(request, this);
+    SendTellAFriend(m_request, this);
 }
 
 void frmExitScreen::paintEvent(QPaintEvent* event)

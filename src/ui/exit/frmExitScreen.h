@@ -1,13 +1,12 @@
 #pragma once
 
-// The exit screen, a floor of its own: it knows no other window and not the
-// shell; it uses the shared widgets, the platform services and the engine.
+// The exit screen, a floor of its own: it knows neither the other windows nor
+// the shell, and uses the shared widgets, the platform services and the engine.
 
-// The exit screen: the last window of a run, which the shell shows when the
-// main window closes. It carries a support appeal, links to the vendor's
-// site and the refer-a-friend form, and keeps itself above other windows.
-// Closing it ends the program. The shell loads it early, hidden, after an
-// import of a saved reading.
+// The last window of a run, shown by the shell when the main window closes
+// (and loaded hidden after an import): a support appeal, links to the
+// vendor's site and the refer-a-friend form, above other windows. Closing it
+// ends the program.
 
 #include "ui/common/FormTable.h"
 #include "ui/common/VendorPages.h"
@@ -31,10 +30,9 @@ class MultiLineBox;
 class frmExitScreen : public QWidget {
     Q_OBJECT
 public:
-    // Loads the window hidden: its load steps run, nothing is shown.
-    frmExitScreen();
+    frmExitScreen(); // loaded hidden
 
-    // Shows the window modeless, activated, focus on its first control.
+    // Shows it modeless, activated, focus on its first control.
     void showModeless();
 
     QLabel* picExitScreenIcon = nullptr;
@@ -53,7 +51,7 @@ public:
     QLabel* Label3 = nullptr;
     LinkLabel* lblGoToHome = nullptr;
 
-    // The text of a box as the program holds it (line breaks as CR LF).
+    // A box's text as the program holds it (line breaks as CR LF).
     QString boxText(const QWidget* box) const;
     void setBoxText(QWidget* box, const QString& text);
 
@@ -63,9 +61,8 @@ public:
     const TellAFriendRequest& request() const { return m_request; }
 
 signals:
-    // "E&xit" was pressed.
     void exitPressed();
-    // The window was closed in any way; it is being destroyed.
+    // Closed in any way; it is being destroyed.
     void unloaded();
 
 protected:
@@ -81,7 +78,7 @@ private:
     void lblGoToHome_Click() { OpenVendorPage("brimwellsoftwares", this); }
     void textBox_GotFocus(QWidget* box);
     void textBox_LostFocus(QWidget* box);
-    // Returns false when the key is refused.
+    // False when the key is refused.
     bool emailBox_KeyPress(QWidget* box, const QString& text);
     QString placeholderOf(const QWidget* box) const;
 
