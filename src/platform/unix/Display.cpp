@@ -11,10 +11,9 @@ bool named()
 
 bool choosePlatform(int argc, char** argv)
 {
-    // Under native Wayland the program can neither place its windows nor
-    // keep the exit screen on top; where an X server (or Xwayland) is there,
-    // it runs on that. The user's own choice, by variable or -platform,
-    // always wins.
+    // Under native Wayland the program can neither place its windows nor keep
+    // the exit screen on top: it runs on X (or Xwayland) where there is one.
+    // The user's own choice, by variable or -platform, always wins.
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
         return false;
     for (int i = 1; i < argc; ++i) {

@@ -8,39 +8,27 @@
 namespace velto {
 
 namespace {
-
 // Joined before the fonts are first asked for, or at exit.
-struct ConfigurationLoader {
-    std::thread thread;
-    void wait()
-    {
-        if (thread.joinable())
-            thread.join();
-    }
-    ~ConfigurationLoader() { wait(); }
-};
-
-ConfigurationLoader configurationLoader;
-
+std::jthread loader;
 } // namespace
 
 void preloadFontConfiguration()
 {
     // Reading fontconfig's configuration and caches is the largest single
     // step of start-up and needs nothing from Qt; Qt later finds it done.
-    if (configurationLoader.thread.joinable())
+    if (loader.joinable())
         return;
     try {
-        configurationLoader.thread = std::thread([] { FcInit(); });
+        loader = std::jthread([] { FcInit(); });
     } catch (const std::system_error&) {
-        // No thread to be had (a process limit reached): read it here.
-        FcInit();
+        FcInit(); // no thread to be had (a process limit reached)
     }
 }
 
 void fonts::waitForConfiguration()
 {
-    configurationLoader.wait();
+    if (loader.joinable())
+        loader.join();
 }
 
 } // namespace velto

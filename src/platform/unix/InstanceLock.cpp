@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace velto {
 
@@ -32,11 +33,10 @@ bool privateFolder(const QByteArray& path)
         && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
-// Where the lock lives, chosen so that every copy for this user finds the
-// same one however it was started: the runtime folder the variable names
-// when that is a proper one; else (started by su, sudo or ssh without it,
-// or with somebody else's or an open one) the folder the login manager made
-// for this user; else, with no session at all, a private folder in /tmp.
+// One folder for every copy of this user's, however started: the runtime
+// folder named when it is a proper one; else (su, sudo or ssh without it, or
+// naming somebody else's or an open one) the login manager's for this user;
+// else, with no session at all, a private one in /tmp.
 QByteArray lockFolder()
 {
     const QByteArray named = qgetenv("XDG_RUNTIME_DIR");
@@ -51,9 +51,9 @@ QByteArray lockFolder()
     return privateFolder(own) ? own : QByteArray();
 }
 
-// Takes the folder's own lock for a moment, so that copies starting at the
-// same instant inspect and clear the lock path one after the other. Bounded:
-// something else holding it must not stop the program from starting.
+// The folder's own lock, so that copies starting at the same instant inspect
+// and clear the lock path in turn. Bounded: whatever else holds it must not
+// stop the start.
 bool guardFolder(int folder)
 {
     for (int tries = 0; tries < 200; ++tries) {
@@ -74,8 +74,7 @@ bool strangerAt(int folder, const QByteArray& name)
         && (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid());
 }
 
-// Clears away what sits at the lock path and cannot be this user's lock
-// file. A folder that is not empty is moved aside rather than deleted.
+// A folder that is not empty is moved aside rather than deleted.
 bool clearAway(int folder, const QByteArray& name)
 {
     if (::unlinkat(folder, name.constData(), 0) == 0 || errno == ENOENT)
@@ -94,9 +93,9 @@ InstanceLock::~InstanceLock() = default;
 
 InstanceLock::Result InstanceLock::acquire()
 {
-    // The kernel's lock on an open file: it is held exactly as long as the
-    // holding process lives, whatever the file says, so a lock left by a copy
-    // that died frees itself. Not inherited by the browsers we start.
+    // The kernel's lock on an open file lives exactly as long as the process
+    // holding it, so a copy that died leaves no lock behind. Not inherited by
+    // the browsers we start.
     const QByteArray path = lockFolder();
     if (path.isEmpty()) {
         qCInfo(lcPlatform) << "no private folder for the instance lock";
@@ -110,28 +109,25 @@ InstanceLock::Result InstanceLock::acquire()
 
     Result result = Result::Unavailable;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const int fd = ::openat(folder, name.constData(),
-                                O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        // Closed at the end of the attempt unless it becomes the lock.
+        Held file{
+            ::openat(folder, name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600)};
         struct stat info {};
-        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-                m_held = std::make_unique<Held>();
-                m_held->fd = fd;
+        if (file.fd >= 0 && ::fstat(file.fd, &info) == 0 && S_ISREG(info.st_mode)
+            && info.st_uid == ::geteuid()) {
+            if (::flock(file.fd, LOCK_EX | LOCK_NB) == 0) {
+                m_held.reset(new Held{std::exchange(file.fd, -1)});
                 result = Result::Acquired;
-            } else {
-                result = errno == EWOULDBLOCK ? Result::HeldByAnother : Result::Unavailable;
-                ::close(fd);
+            } else if (errno == EWOULDBLOCK) {
+                result = Result::HeldByAnother;
             }
             break;
         }
-        if (fd >= 0)
-            ::close(fd);
         // A link, a folder, a FIFO or socket, another user's file: no copy of
-        // this program for this user made it. An open that failed for want
-        // of descriptors, memory or a sound disk proves nothing, and takes
-        // nothing away. Only under the guard, so that no other copy's fresh
-        // lock file is cleared away by mistake.
-        if ((fd < 0 && !strangerAt(folder, name)) || !guarded || !clearAway(folder, name))
+        // ours made it. A failed open (no descriptors, memory or sound disk)
+        // proves nothing. Cleared only under the guard, never another copy's
+        // fresh lock file.
+        if ((file.fd < 0 && !strangerAt(folder, name)) || !guarded || !clearAway(folder, name))
             break;
         qCInfo(lcPlatform) << "took over the instance lock's place in" << path << "from what no copy made";
     }

@@ -15,18 +15,17 @@ namespace velto {
 
 namespace {
 
-// A handler, not SIG_IGN: an ignored signal stays ignored in the programs
-// we start (the browser's launcher), a handler does not. With it, a write to
-// a pipe nobody reads, or past the file size limit, fails (EPIPE, EFBIG)
-// instead of killing the process, and the writer's own failure path runs.
+// A handler, not SIG_IGN, which the programs we start (the browser's
+// launcher) would inherit: a write to a pipe nobody reads, or past the file
+// size limit, then fails (EPIPE, EFBIG) instead of killing the process.
 extern "C" void failTheWrite(int)
 {
 }
 
+// Anything opened while one of these is closed would take its number, and
+// every warning meant for standard error would land in it.
 void openStandardDescriptors()
 {
-    // Anything opened while one of these is closed would take its number,
-    // and every warning written to "standard error" would land in it.
     for (int fd = 0; fd <= 2; ++fd) {
         if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
             continue;
@@ -35,27 +34,6 @@ void openStandardDescriptors()
             ::dup2(opened, fd);
             ::close(opened);
         }
-    }
-}
-
-void knowTheHomeFolder()
-{
-    // Without HOME, Qt takes "/" for the home folder and would keep the
-    // settings in /.config.
-    if (!qEnvironmentVariableIsEmpty("HOME"))
-        return;
-    if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir && user->pw_dir[0] == '/')
-        ::setenv("HOME", user->pw_dir, 1);
-}
-
-// The base-directory rules say a relative folder is to be ignored: it would
-// put the settings wherever the program was started from.
-void ignoreRelativeBaseFolders()
-{
-    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
-        const char* value = ::getenv(variable);
-        if (value && value[0] != '/')
-            ::unsetenv(variable);
     }
 }
 
@@ -69,8 +47,18 @@ void prepareProcess()
     action.sa_handler = failTheWrite;
     for (const int signal : {SIGPIPE, SIGXFSZ})
         ::sigaction(signal, &action, nullptr);
-    knowTheHomeFolder();
-    ignoreRelativeBaseFolders();
+    // Without HOME, Qt takes "/" for the home folder: the settings would go
+    // to /.config.
+    const passwd* user = qEnvironmentVariableIsEmpty("HOME") ? ::getpwuid(::geteuid()) : nullptr;
+    if (user && user->pw_dir && user->pw_dir[0] == '/')
+        ::setenv("HOME", user->pw_dir, 1);
+    // The base-directory rules ignore a relative folder, which would put the
+    // settings wherever the program was started from.
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+        const char* value = ::getenv(variable);
+        if (value && value[0] != '/')
+            ::unsetenv(variable);
+    }
     catchTerminationSignals();
 }
 

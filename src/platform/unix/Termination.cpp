@@ -12,20 +12,16 @@ namespace velto {
 
 namespace {
 
-// How long the user-interface thread has to take up a request before the
-// process ends without it.
-constexpr unsigned FallbackSeconds = 2;
-
 int signalPipe[2] = {-1, -1};
 
 extern "C" void forwardSignal(int)
 {
-    // Only async-signal-safe work here: wake the event loop, and make sure
-    // the process ends even if no loop wakes.
+    // Async-signal-safe only: wake the event loop, and end the process
+    // (endNow) should no loop take the request up within 2 s.
     const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
-    ::alarm(FallbackSeconds);
+    ::alarm(2);
     errno = savedErrno;
 }
 
@@ -59,8 +55,7 @@ void onTerminationRequest(std::function<void()> handler)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler = std::move(handler)] {
-        // Taken up: the handler ends the program its own way.
-        ::alarm(0);
+        ::alarm(0); // taken up: the handler ends the program its own way
         char bytes[16];
         while (::read(signalPipe[1], bytes, sizeof bytes) > 0) {
         }
