@@ -2,8 +2,7 @@
 
 namespace velto {
 
-// Empties the clipboard and, where the platform has one, the X11 selection,
-// so that nothing selected or copied survives in either.
+// Empties the clipboard and, where the platform has one, the X11 selection.
 void emptyClipboard();
 
 } // namespace velto

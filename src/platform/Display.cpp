@@ -13,6 +13,7 @@ namespace velto {
 
 namespace {
 
+// Qt's messages while it connects, passed on once the connection is made.
 struct HeldMessage {
     QtMsgType type;
     const char* file;
@@ -48,7 +49,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 {
     if (type == QtFatalMsg) {
         // Qt gives up on every platform it could try and would abort. Its
-        // reasons, for a bug report, only when asked for.
+        // reasons only when asked for.
         if (lcPlatform().isInfoEnabled()) {
             for (const HeldMessage& m : heldMessages)
                 std::fprintf(stderr, "%s\n", qUtf8Printable(m.text));
@@ -69,25 +70,20 @@ void ignoreScaling(const char* variable, const char* usable)
     qunsetenv(variable);
 }
 
-// Qt takes a scale as it stands: a factor of 0 shows no window at all, yet
-// the program runs and holds its lock; a huge one puts the window off every
-// screen. Below half size the captions are under 6 pixels high; at eight
-// times the main window still fits an 8K screen. A font DPI of 96 is a
-// factor of 1. Each is read as Qt reads it.
+// Qt takes a scale as it stands: a factor of 0 shows no window, yet the
+// program runs and holds its lock; a huge one puts the window off every
+// screen. Below half size captions are under 6 pixels high; at eight times
+// the main window still fits an 8K screen. A font DPI of 96 is a factor of 1.
+// Each is read as Qt reads it.
 void dropUnusableScaling()
 {
-    if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
-        bool ok = false;
-        const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
-        if (!ok || !(factor >= 0.5 && factor <= 8))
-            ignoreScaling("QT_SCALE_FACTOR", "a factor from 0.5 to 8");
-    }
-    if (!qEnvironmentVariableIsEmpty("QT_FONT_DPI")) {
-        bool ok = false;
-        const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI", &ok);
-        if (!ok || dpi < 48 || dpi > 768)
-            ignoreScaling("QT_FONT_DPI", "a whole number from 48 to 768");
-    }
+    bool ok = false;
+    const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
+    if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && (!ok || !(factor >= 0.5 && factor <= 8)))
+        ignoreScaling("QT_SCALE_FACTOR", "a factor from 0.5 to 8");
+    const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI", &ok);
+    if (!qEnvironmentVariableIsEmpty("QT_FONT_DPI") && (!ok || dpi < 48 || dpi > 768))
+        ignoreScaling("QT_FONT_DPI", "a whole number from 48 to 768");
 }
 
 } // namespace
@@ -117,12 +113,9 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
 
 int closeApplication(std::unique_ptr<QApplication> app, int status)
 {
-    // Qt 6.4 can deadlock as it closes a Wayland connection: its event
-    // thread waits in wl_display_read_events for a read that the main
-    // thread, waiting for that thread, never makes. Nothing of the
-    // program's own is left to do by now (windows destroyed, settings
-    // written and synced; the lock goes with the process), so under Wayland
-    // the process ends without taking the connection down.
+    // Qt 6.4 can deadlock closing a Wayland connection (its event thread
+    // waits in wl_display_read_events for a read the main thread never
+    // makes). Nothing of ours is left to do, so the process ends without it.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         std::fflush(nullptr);
         std::_Exit(status);

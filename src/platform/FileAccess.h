@@ -11,16 +11,15 @@ struct FileContents {
     enum class Status {
         Read,       // `bytes` holds the start of the file
         Missing,    // nothing at that path
-        Unreadable, // no regular file (a FIFO, device or folder would block or
-                    // fail on read), or it cannot be opened or read
+        Unreadable, // no regular file (a FIFO would block), or not readable
     };
     Status status = Status::Unreadable;
     std::string bytes;
     bool whole = true; // `bytes` is all the file holds
 };
 
-// Reads at most `maxBytes` of the file at `path`, from its start; never more
-// than one byte past them.
+// Reads at most `maxBytes` from the start of the file, and one byte past
+// them to tell whether it is whole.
 FileContents readFileStart(const QString& path, std::size_t maxBytes);
 
 } // namespace velto

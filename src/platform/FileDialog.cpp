@@ -5,25 +5,17 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace velto {
 
 namespace {
-std::optional<QString>& nextAnswer()
-{
-    static std::optional<QString> answer;
-    return answer;
-}
-
+std::optional<QString> nextAnswer;
 // The folder of the file last chosen in this run; kept nowhere else.
-QString& lastFolder()
-{
-    static QString folder;
-    return folder;
-}
+QString lastFolder;
 
-// Where the first dialog of a run opens: the user's documents where there
-// are any, else the home folder; never the working folder, which is the root
-// folder when the program is started from a desktop launcher.
+// The first dialog of a run opens in the user's documents, else the home
+// folder; never the working folder, the root folder under a desktop launcher.
 QString startFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -33,11 +25,8 @@ QString startFolder()
 
 QString getOpenFileName(QWidget* parent, const OpenFileRequest& request)
 {
-    if (nextAnswer()) {
-        const QString path = *nextAnswer();
-        nextAnswer().reset();
-        return path;
-    }
+    if (nextAnswer)
+        return *std::exchange(nextAnswer, std::nullopt);
     QFileDialog dialog(parent, request.title);
     dialog.setObjectName(QStringLiteral("openFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -47,20 +36,20 @@ QString getOpenFileName(QWidget* parent, const OpenFileRequest& request)
     dialog.setFilter(dialog.filter() | QDir::CaseSensitive);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setDirectory(lastFolder().isEmpty() ? startFolder() : lastFolder());
+    dialog.setDirectory(lastFolder.isEmpty() ? startFolder() : lastFolder);
     dialog.selectFile(QString());
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return {};
-    lastFolder() = QFileInfo(chosen.front()).absolutePath();
+    lastFolder = QFileInfo(chosen.front()).absolutePath();
     return chosen.front();
 }
 
 void setNextOpenFileName(std::optional<QString> path)
 {
-    nextAnswer() = std::move(path);
+    nextAnswer = std::move(path);
 }
 
 } // namespace velto

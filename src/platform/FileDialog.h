@@ -15,9 +15,8 @@ struct OpenFileRequest {
 };
 
 // Shows the modal file-open dialog (existing files only, empty file name, in
-// the folder of the last file chosen in this run, or first in the user's
-// documents or home folder) and returns the chosen
-// path, or an empty text when the user cancels.
+// the folder last chosen in this run) and returns the chosen path, or an
+// empty text when the user cancels.
 QString getOpenFileName(QWidget* parent, const OpenFileRequest& request);
 
 // Test seam: the next dialog is not shown and answers with this path (an

@@ -15,37 +15,29 @@ namespace {
 // The closest widths keep the designed line breaks of the word-wrapped texts.
 const QString FallbackFamily = QStringLiteral("DejaVu Sans");
 
-constexpr std::array Faces{Face::Verdana, Face::MsSansSerif};
-
-QString designedFamily(Face face)
-{
-    return face == Face::Verdana ? QStringLiteral("Verdana") : QStringLiteral("MS Sans Serif");
-}
-
-// Until resolved, the designed names; Qt then picks its own fallback.
-std::array<QString, Faces.size()> resolvedFamilies{designedFamily(Face::Verdana),
-                                                   designedFamily(Face::MsSansSerif)};
+// By Face; the designed names until resolved, Qt then picking its own fallback.
+std::array<QString, 2> families{QStringLiteral("Verdana"), QStringLiteral("MS Sans Serif")};
 
 } // namespace
 
 void resolveDesignFonts()
 {
     fonts::waitForConfiguration();
-    // A font asked for by a missing family sends Qt through fontconfig's
-    // fallback search for every new size and weight, a few milliseconds at
-    // start-up; naming the installed stand-in directly skips that search.
+    // A missing family sends Qt through fontconfig's fallback search for
+    // every new size and weight, a few milliseconds at start-up; naming the
+    // installed stand-in skips it.
     const QStringList installed = QFontDatabase::families();
-    const bool fallbackInstalled = installed.contains(FallbackFamily, Qt::CaseInsensitive);
-    for (const Face face : Faces) {
-        const QString designed = designedFamily(face);
-        const bool useFallback = !installed.contains(designed, Qt::CaseInsensitive) && fallbackInstalled;
-        resolvedFamilies[static_cast<std::size_t>(face)] = useFallback ? FallbackFamily : designed;
+    if (!installed.contains(FallbackFamily, Qt::CaseInsensitive))
+        return;
+    for (QString& family : families) {
+        if (!installed.contains(family, Qt::CaseInsensitive))
+            family = FallbackFamily;
     }
 }
 
 QString familyFor(Face face)
 {
-    return resolvedFamilies[static_cast<std::size_t>(face)];
+    return families[static_cast<std::size_t>(face)];
 }
 
 QFont designFont(Face face, double pointSize, bool bold, bool underline)

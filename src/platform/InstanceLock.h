@@ -4,9 +4,8 @@
 
 namespace velto {
 
-// Tells whether another copy of the program runs for this user on this
-// machine, however each was started, and holds the lock for the life of this
-// object. Only a live copy holding it refuses a start.
+// Whether another copy runs for this user on this machine, however started;
+// the lock is held for the life of this object. Only a live copy refuses.
 class InstanceLock {
 public:
     enum class Result { Acquired, HeldByAnother, Unavailable };
@@ -16,13 +15,11 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // Unavailable: no lock could be made at all; the caller decides what to
-    // do then.
+    // Unavailable: no lock could be made at all.
     Result acquire();
 
 private:
-    // Each system's own kind of lock.
-    struct Held;
+    struct Held; // each system's own kind of lock
     std::unique_ptr<Held> m_held;
 };
 

@@ -9,17 +9,13 @@
 namespace velto {
 
 namespace {
-std::function<QMessageBox::StandardButton(const Message&)>& handler()
-{
-    static std::function<QMessageBox::StandardButton(const Message&)> instance;
-    return instance;
-}
+std::function<QMessageBox::StandardButton(const Message&)> handler;
 
-// A message box at least as wide as its caption needs in a window manager's
-// title bar: Qt allows the caption's width and 50 pixels, and a title bar
-// with an icon and three buttons then cuts the caption short.
-// It also tells a box closed unanswered (Escape, the close box, a polite
-// request to close) from one answered, which Qt takes for its escape button.
+// A message box as wide as its caption needs in a title bar (Qt allows the
+// caption's width and 50 pixels, which a title bar with an icon and three
+// buttons cuts short), and which tells a box closed unanswered (Escape, the
+// close box, a request to close) from one answered: Qt takes both for its
+// escape button.
 class CaptionedBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
@@ -57,8 +53,8 @@ protected:
 
 QMessageBox::StandardButton showMessage(const Message& message)
 {
-    if (handler())
-        return handler()(message);
+    if (handler)
+        return handler(message);
     // A lone CR breaks the line on X11 only, and a screen reader runs the
     // words on either side of it together: every break is shown as LF.
     const QString text =
@@ -68,9 +64,8 @@ QMessageBox::StandardButton showMessage(const Message& message)
     if (message.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(message.defaultButton);
     box.setWindowModality(Qt::ApplicationModal);
-    // A message without a window of ours to open over must still be seen
-    // above any window that stays on top, the exit screen among them. Set
-    // after the modality, which resets the box's flags.
+    // Without a window of ours to open over, it must still be seen above any
+    // window that stays on top. Set after the modality, which resets flags.
     if (!message.parent)
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
@@ -79,7 +74,7 @@ QMessageBox::StandardButton showMessage(const Message& message)
 
 void setMessageHandler(std::function<QMessageBox::StandardButton(const Message&)> newHandler)
 {
-    handler() = std::move(newHandler);
+    handler = std::move(newHandler);
 }
 
 } // namespace velto

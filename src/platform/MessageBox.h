@@ -9,7 +9,7 @@ namespace velto {
 // Platform services: thin wrappers over Qt and the system for everything
 // the windows ask of the outside world. Uses Qt and the product's facts only.
 
-// Every message of the program: modal, titled with the application title,
+// A message of the program: modal, titled with the application title, and
 // parented to the window it comes from so that it opens above it.
 struct Message {
     QWidget* parent = nullptr;
@@ -23,8 +23,7 @@ struct Message {
 // the box was closed without one (Escape, its close box).
 QMessageBox::StandardButton showMessage(const Message& message);
 
-// Test seam: while a handler is set, it answers every message instead of a
-// real box. Pass an empty function to go back to real boxes.
+// Test seam: while set, the handler answers every message instead of a box.
 void setMessageHandler(std::function<QMessageBox::StandardButton(const Message&)> handler);
 
 } // namespace velto

@@ -6,22 +6,18 @@
 namespace velto {
 
 namespace {
-std::mt19937& generator()
-{
-    static std::mt19937 instance;
-    return instance;
-}
+std::mt19937 generator;
 } // namespace
 
 void randomize()
 {
-    generator().seed(static_cast<std::mt19937::result_type>(
+    generator.seed(static_cast<std::mt19937::result_type>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
 double rnd()
 {
-    return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
 }
 
 } // namespace velto

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCursor>
 #include <QIcon>
 #include <QString>
 
@@ -17,19 +16,14 @@ QString resourceText(const QString& name);
 // The application icon, all sizes.
 QIcon applicationIcon();
 
-// Makes it the icon of the whole application, once: of every window and
-// message box, those shown before any window of ours included.
+// Makes it the icon of every window and message box, those shown before
+// any window of ours included.
 void useApplicationIcon();
 
 enum class LinkCursor { Mono, Color };
 
-// The pointing-hand cursor shown over link labels, drawn for a screen of
-// that scale factor: as tall as the arrow pointer there, its hot spot on the
-// fingertip.
-QCursor linkCursor(LinkCursor kind, qreal scale);
-
-// Gives `widget` that cursor, made when the mouse first reaches the widget:
-// only then can it be seen, and a window's first frame need not wait for it.
+// Gives `widget` the pointing-hand cursor of link labels, made when the mouse
+// first reaches it: a window's first frame need not wait for it.
 void setLinkCursor(QWidget* widget, LinkCursor kind);
 
 } // namespace velto

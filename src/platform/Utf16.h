@@ -6,8 +6,7 @@
 
 namespace velto {
 
-// The engine's text (UTF-16 code units) and Qt's, without a copy on the way
-// in: both hold the same code units.
+// The engine's text and Qt's hold the same UTF-16 code units: no copy on the way in.
 inline std::u16string_view toU16(const QString& text)
 {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};

@@ -24,9 +24,8 @@ QMargins knownFrameMargins(const QWidget* except)
     return {};
 }
 
-// Where a frame of `size` lies in `available`, from where it stands at
-// `wanted`: inside, or where it is larger, with its top-left corner, and so
-// the start of its title bar, on the screen.
+// Where a frame of `size` at `wanted` lies within `available`: inside, or
+// where larger, with its top-left corner (its title bar) on the screen.
 QPoint framePositionWithin(const QRect& available, QPoint wanted, const QSize& size)
 {
     const QPoint last = available.bottomRight() - QPoint(size.width(), size.height()) + QPoint(1, 1);
@@ -34,7 +33,6 @@ QPoint framePositionWithin(const QRect& available, QPoint wanted, const QSize& s
             std::max(available.top(), std::min(wanted.y(), last.y()))};
 }
 
-// Where the frame of `window`, with these margins, lies centred on its screen.
 QPoint centredFramePosition(const QWidget* window, const QMargins& margins)
 {
     const QRect available = window->screen()->availableGeometry();
@@ -44,7 +42,7 @@ QPoint centredFramePosition(const QWidget* window, const QMargins& margins)
 }
 
 // When the screen shrinks under a shown window (a smaller resolution, a
-// panel added), the window moves only as far as it must to be back on it.
+// panel added), the window moves only as far as it must to stay on it.
 void keepOnScreen(QWidget* window)
 {
     QScreen* screen = window->screen();
@@ -55,8 +53,7 @@ void keepOnScreen(QWidget* window)
                      [window, screen](const QRect& available) {
                          if (!window->isVisible() || window->screen() != screen)
                              return;
-                         // Window managers set the work area as windows map, too: a
-                         // window on the screen already is left alone.
+                         // Window managers set the work area as windows map: one on it stays.
                          const QRect frame = window->frameGeometry();
                          const QPoint within = framePositionWithin(available, frame.topLeft(), frame.size());
                          if (within != frame.topLeft())
@@ -64,19 +61,9 @@ void keepOnScreen(QWidget* window)
                      });
 }
 
-void moveFrameToCentre(QWidget* window, const QMargins& margins)
-{
-    if (!window->screen())
-        return;
-    const QPoint frame = centredFramePosition(window, margins);
-    // move() takes a frame position only for the margins Qt knows itself.
-    const QMargins known = window->windowHandle()->frameMargins();
-    window->move(frame + QPoint(margins.left() - known.left(), margins.top() - known.top()));
-}
-
-// Until the window manager has framed a window, Qt knows no frame, and
-// move() places the client area; once _NET_FRAME_EXTENTS arrives the
-// margins are known and the whole frame can be centred.
+// Until the window manager has framed a window, Qt knows no frame and move()
+// places the client area; once _NET_FRAME_EXTENTS arrives, the whole frame
+// is centred.
 class Recentre : public QObject {
 public:
     Recentre(QWidget* window, QMargins assumed)
@@ -101,9 +88,8 @@ protected:
                     const QPoint frame = centredFramePosition(m_window, margins);
                     // A window manager may ignore a request to put the frame
                     // where the client area is now (openbox takes it for a
-                    // client that forgot its frame), as when a window too large
-                    // for the screen went to its corner before it had a frame:
-                    // such a request goes by way of the pixel beside it.
+                    // client that forgot its frame), as for a window too large
+                    // for the screen: that one goes by way of the next pixel.
                     if (frame == m_window->geometry().topLeft())
                         handle->setFramePosition(frame + QPoint(1, 1));
                     handle->setFramePosition(frame);
@@ -127,12 +113,16 @@ void centreOnScreen(QWidget* window)
     // Created now, so that move() always places a known frame or the client
     // area, never a frame of unknown size.
     window->winId();
-    QMargins margins = window->windowHandle()->frameMargins();
+    const QMargins known = window->windowHandle()->frameMargins();
+    QMargins margins = known;
     if (margins.isNull()) {
         margins = knownFrameMargins(window);
         new Recentre(window, margins);
     }
-    moveFrameToCentre(window, margins);
+    // move() takes a frame position only for the margins Qt knows itself.
+    if (window->screen())
+        window->move(centredFramePosition(window, margins)
+                     + QPoint(margins.left() - known.left(), margins.top() - known.top()));
     keepOnScreen(window);
 }
 
