@@ -7,8 +7,7 @@ namespace velto {
 
 namespace {
 
-// The nine number profile texts, entry d - 1 for number d: one paragraph
-// each, in the designed length.
+// The profile texts, entry d - 1 for number d.
 // clang-format off
 constexpr std::array<std::u16string_view, 9> ProfileTexts = {
     u"Being the first digit, number one insists you to be a leader in every sphere of your life. You are happiest when you are setting the pace, and people around you sense this the moment you walk into a room. Number one people are original thinkers; they would rather carve a new path than follow a well-worn road, and they trust their own judgement even when others hesitate. Your courage, energy and determination can carry a whole team through hard times. The lesson for you is patience: when you learn to listen as well as you lead, your independence becomes a gift that lifts everyone who walks beside you.",
@@ -23,8 +22,6 @@ constexpr std::array<std::u16string_view, 9> ProfileTexts = {
 };
 // clang-format on
 
-// Adds v unless the sum would pass MaxSum, in which case the sum keeps its
-// value.
 void addCapped(int& sum, int v) noexcept
 {
     if (sum + v <= MaxSum)
@@ -82,19 +79,11 @@ std::u16string_view NumberProfileText(int d) noexcept
 
 std::u16string_view ReadingText(NumberKind kind, int d) noexcept
 {
-    if (d != 0)
-        return NumberProfileText(d);
-    switch (kind) {
-    case NumberKind::Character:
-        // A name without capitals would otherwise leave the previous name's
-        // text beside its 0.
-        return u"No Character Number available";
-    case NumberKind::Heart:
-        return u"No Heart Number available";
-    case NumberKind::Social:
-        return u"No Social Number available";
-    }
-    return {};
+    // A name without capitals would otherwise leave the previous name's text
+    // beside its 0.
+    static constexpr std::array<std::u16string_view, 3> NotAvailable{
+        u"No Character Number available", u"No Heart Number available", u"No Social Number available"};
+    return d != 0 ? NumberProfileText(d) : NotAvailable[static_cast<std::size_t>(kind)];
 }
 
 } // namespace velto

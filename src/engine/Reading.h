@@ -9,9 +9,8 @@
 
 namespace velto {
 
-// The three name numbers of one name. After ComputeReading they hold raw
-// sums; after ReduceNumber each holds a digit 0 to 9, where 0 means that the
-// name had no letter of that kind.
+// The three numbers of a name: raw sums after ComputeReading; after
+// ReduceNumber digits 0 to 9, where 0 means no letter of that kind.
 struct Reading {
     std::int16_t CharacterNumber = 0;
     std::int16_t HeartNumber = 0;
@@ -22,12 +21,10 @@ struct Reading {
 
 enum class NumberKind { Character, Heart, Social };
 
-// Largest value a sum can hold (signed 16 bits).
 inline constexpr std::int16_t MaxSum = 32767;
 
-// What the results page shows for a name: the three reduced numbers and the
-// text beside each (Character, Heart, Social), the not-available lines
-// included.
+// What the results page shows: the three reduced numbers and the text beside
+// each (Character, Heart, Social).
 struct NameReading {
     Reading numbers;
     std::array<std::u16string_view, 3> texts;
@@ -36,10 +33,9 @@ struct NameReading {
 // The whole reading of a name, its blanks already trimmed.
 NameReading ReadName(std::u16string_view name) noexcept;
 
-// Sums the letter values of the capitals A to Z in `name` (UTF-16 code
-// units; every other code unit counts nothing), however long the name is. An
-// addition that would pass MaxSum is skipped, and the rest of that letter's
-// step still runs.
+// Sums the letter values of the capitals A to Z in `name` (UTF-16 code units;
+// any other counts nothing). An addition that would pass MaxSum is skipped,
+// and the rest of that letter's step still runs.
 Reading ComputeReading(std::u16string_view name) noexcept;
 
 // Repeated decimal digit sum: 0 stays 0, any other n becomes 1 to 9.
@@ -48,9 +44,8 @@ std::int16_t ReduceNumber(std::int16_t n) noexcept;
 // Profile text of a reduced number d from 1 to 9; empty for any other d.
 std::u16string_view NumberProfileText(int d) noexcept;
 
-// The text shown beside a reduced number d of the given kind: the profile
-// text for 1 to 9, the "not available" line of that kind for 0, empty for
-// anything else.
+// The text beside a reduced number d: the profile text for 1 to 9, the "not
+// available" line of its kind for 0, empty for anything else.
 std::u16string_view ReadingText(NumberKind kind, int d) noexcept;
 
 } // namespace velto

@@ -13,8 +13,8 @@ SavedReadingPath CheckSavedReadingPath(std::u16string_view path) noexcept
 
 std::optional<SavedReading> ReadSavedReading(std::string_view bytes, bool whole)
 {
-    // Each CR ends a line: the six end within the bytes read when six CRs
-    // lie among them, or when the file ends there.
+    // The six lines end within the bytes read when six CRs lie among them, or
+    // when the file ends there.
     bytes = bytes.substr(0, MaxSavedReadingBytes);
     if (!whole && std::count(bytes.begin(), bytes.end(), '\r') < static_cast<long>(SavedReadingLines))
         return std::nullopt;

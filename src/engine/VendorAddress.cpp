@@ -12,40 +12,25 @@ bool keptAsIs(unsigned char c)
         || c == '_' || c == '~' || c == '@' || c == ':' || c == '/';
 }
 
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
+// UTF-8, with "?" for a lone surrogate.
 std::string toUtf8(std::u16string_view text)
 {
     std::string utf8;
-    utf8.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        const bool high = c >= 0xD800 && c <= 0xDBFF;
-        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            appendUtf8(utf8, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-            ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            utf8 += '?';
-        } else {
-            appendUtf8(utf8, c);
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            if (c > 0xDBFF || i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF) {
+                utf8 += '?';
+                continue;
+            }
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
         }
+        // The lead byte holds the top bits, each continuation byte six more.
+        static constexpr unsigned char Lead[] = {0x00, 0xC0, 0xE0, 0xF0};
+        const int continuations = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        utf8 += static_cast<char>(Lead[continuations] | (c >> (6 * continuations)));
+        for (int k = continuations - 1; k >= 0; --k)
+            utf8 += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
     }
     return utf8;
 }

@@ -21,15 +21,13 @@ struct TellAFriendFields {
     std::u16string_view FriendEmail;
 };
 
-// The request address: the vendor page "tarn-refer-a-friend" with the five
-// fields as taf1 to taf5 and the product page as taf6. Each value is
-// percent-encoded as UTF-8, so "&", "=", "#", "+", line breaks and letters of
-// any script reach the page exactly as typed.
+// The vendor page "tarn-refer-a-friend" with the five fields as taf1 to taf5
+// and the product page as taf6, each percent-encoded as UTF-8, so that "&",
+// "=", "#", "+", line breaks and any script reach the page as typed.
 std::string TellAFriendAddress(const TellAFriendFields& fields);
 
-// UTF-8 with every byte escaped but the unreserved characters and those
-// that keep names, e-mail addresses and addresses readable ("@", ":", "/").
-// A lone surrogate becomes "?".
+// UTF-8 with every byte escaped but the unreserved characters and "@", ":"
+// and "/", which keep names and addresses readable. A lone surrogate is "?".
 std::string PercentEncode(std::u16string_view value);
 
 } // namespace velto
