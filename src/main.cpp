@@ -16,8 +16,6 @@
 
 int main(int argc, char* argv[])
 {
-    // From the first moment: standard descriptors open, and a request to
-    // terminate never lost.
     velto::prepareProcess();
     // Fontconfig reads its configuration while Qt connects to the display.
     velto::preloadFontConfiguration();
@@ -27,7 +25,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(velto::applicationName());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(velto::product::DesktopId));
     velto::resolveDesignFonts();
-    // Asked to terminate, the program ends as its own Exit does.
     velto::onTerminationRequest(&velto::CloseAllWindows);
 
     velto::StartUp();
