@@ -41,6 +41,7 @@ std::vector<ControlRow> designTable(frmAbout& f)
     // clang-format off
     return {
     // name           kind             container  left   top  width height caption                         fore   back  font                   look                     tab member
+    {"Picture1",      Kind::Label,     nullptr,    120,  150,  480,  480, {},                             none,  none, windowFont,            Transparent,             -1, f.Picture1},
     {"Label2",        Kind::Label,     nullptr,    810,  150, 2325,  240, productTitle(),                 Olive, none, verdana(9.75, true),   AutoSize | Transparent,  -1, f.Label2},
     {"Label1",        Kind::Label,     nullptr,    810,  390, 6135,  825, description,                    Olive, none, windowFont,            WordWrap | Transparent,  -1, f.Label1},
     {"lblHomePage",   Kind::LinkLabel, nullptr,   2865, 1215, 4050,  195, homePage,                       Olive, none, link,                  AutoSize | Transparent,  -1, f.lblHomePage},
@@ -65,23 +66,14 @@ frmAbout::frmAbout(QWidget* parent)
 
 void frmAbout::buildControls()
 {
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(applicationIcon().pixmap(32, 32));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setGeometry(twips(120), twips(150), twips(480), twips(480));
-
     m_form.build(this, designTable(*this));
+    Picture1->setPixmap(applicationIcon().pixmap(32, 32));
 
     // The separator runs past both edges of the window, 2 px thick.
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1(2)"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Plain);
+    Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
     Line1->setLineWidth(2);
-    QPalette linePalette = Line1->palette();
-    linePalette.setColor(QPalette::WindowText, Qt::black);
-    Line1->setPalette(linePalette);
     const int left = twips(-60);
     Line1->setGeometry(left, twips(2430) - 1, twips(7680) - left, 2);
 

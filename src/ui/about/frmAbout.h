@@ -1,12 +1,11 @@
 #pragma once
 
-// The About window, a floor of its own: it knows no other window and not the
-// shell; it uses the shared widgets, the platform services and the engine.
+// The About window, a floor of its own: it knows neither the other windows nor
+// the shell, and uses the shared widgets, the platform services and the engine.
 
-// The About window: the program's name and version, what it computes and two
-// links to the vendor's site. The shell opens it modal over the main window
-// when its Help menu asks, and it is destroyed when it closes, so each
-// opening starts afresh.
+// The program's name and version, what it computes, and two links to the
+// vendor's site. The shell opens it modal over the main window; it is
+// destroyed when it closes, so each opening starts afresh.
 
 #include "ui/common/FormTable.h"
 #include "ui/common/VendorPages.h"
@@ -26,7 +25,6 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget* parent = nullptr);
 
-    // Controls, by their designed names.
     QLabel* Picture1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
