@@ -25,24 +25,13 @@ struct HeldMessage {
 
 std::vector<HeldMessage> heldMessages;
 QtMessageHandler passOn = nullptr;
-// What the user asked for, before the program adds its own choice.
+// What the user asked for, before the program adds its own choice: the one
+// line then says what to fix.
 QByteArray askedFor;
 
 void sayNoDisplay(const char* why)
 {
     std::fprintf(stderr, "%s: %s\n", product::Executable, why);
-}
-
-// Names what was asked for, so that the one line tells the user what to fix.
-QByteArray displayAskedFor()
-{
-    QByteArray asked;
-    for (const char* variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
-        if (qEnvironmentVariableIsEmpty(variable))
-            continue;
-        asked += (asked.isEmpty() ? "" : ", ") + QByteArray(variable) + '=' + qgetenv(variable);
-    }
-    return asked;
 }
 
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -95,7 +84,10 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
         return nullptr;
     }
     dropUnusableScaling();
-    askedFor = displayAskedFor();
+    for (const char* variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            askedFor += (askedFor.isEmpty() ? "" : ", ") + QByteArray(variable) + '=' + qgetenv(variable);
+    }
     const bool chosen = display::choosePlatform(argc, argv);
 
     passOn = qInstallMessageHandler(holdMessage);
