@@ -27,28 +27,6 @@ namespace {
 
 using Kind = ControlRow::Kind;
 
-// A text box with a thin line in the window's text colour for a border: on a
-// background of its own colour it is all that shows the box. Painted, since a
-// style sheet would cost a style of its own at start-up.
-class FlatLineEdit : public QLineEdit {
-public:
-    explicit FlatLineEdit(QWidget* parent)
-        : QLineEdit(parent)
-    {
-        setFrame(false);
-        setTextMargins(3, 1, 3, 1);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QLineEdit::paintEvent(event);
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
-
 // A button that answers Enter and Space, a held key once: Qt's own clicks
 // again at every repeat of a held Enter, and a click may open a page.
 class DesignButton : public QPushButton {
@@ -75,12 +53,16 @@ private:
 };
 
 // A control that draws the focus ring inside its edge while it has the focus,
-// to stand out from the colour of the `background` role.
+// to stand out from the colour of the `background` role. A flat one has a thin
+// line in the window's text colour for a border, all that shows a box on a
+// background of its own colour: painted, as a style sheet would cost a style
+// of its own at start-up.
 template<class Control> class FocusRinged : public Control {
 public:
-    FocusRinged(QWidget* parent, QPalette::ColorRole background)
+    FocusRinged(QWidget* parent, QPalette::ColorRole background, bool flat = false)
         : Control(parent)
         , m_background(background)
+        , m_flat(flat)
     {
     }
 
@@ -88,14 +70,18 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         Control::paintEvent(event);
-        if (!this->hasFocus())
-            return;
         QPainter painter(this);
-        paintFocusRing(painter, this->rect().adjusted(1, 1, -1, -1), this->palette().color(m_background));
+        if (m_flat) {
+            painter.setPen(this->palette().color(QPalette::WindowText));
+            painter.drawRect(this->rect().adjusted(0, 0, -1, -1));
+        }
+        if (this->hasFocus())
+            paintFocusRing(painter, this->rect().adjusted(1, 1, -1, -1), this->palette().color(m_background));
     }
 
 private:
     QPalette::ColorRole m_background;
+    bool m_flat;
 };
 
 // A drop-down list whose popup takes its font when it first opens: Qt hands a
@@ -164,9 +150,12 @@ QWidget* create(const ControlRow& row, QWidget* parent)
     case Kind::CheckBox:
         return new FocusRinged<QCheckBox>(parent, QPalette::Window);
     case Kind::TextBox: {
-        QLineEdit* box = (row.look & ControlRow::FlatBorder)
-            ? static_cast<QLineEdit*>(new FocusRinged<FlatLineEdit>(parent, QPalette::Base))
-            : new FocusRinged<QLineEdit>(parent, QPalette::Base);
+        const bool flat = row.look & ControlRow::FlatBorder;
+        auto* box = new FocusRinged<QLineEdit>(parent, QPalette::Base, flat);
+        if (flat) {
+            box->setFrame(false);
+            box->setTextMargins(3, 1, 3, 1);
+        }
         // Qt's limit would cut a paste short without a word: one character
         // more lets the validator refuse it whole, and a huge paste cost no
         // more than that character on the way.

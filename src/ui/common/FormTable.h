@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -22,24 +23,15 @@ class ControlBinding {
 public:
     ControlBinding() = default;
     template<class T> ControlBinding(T*& member)
-        : m_target(&member)
-        , m_assign(&assign<T>)
+        : m_assign([&member](QWidget* control) { return (member = qobject_cast<T*>(control)) != nullptr; })
     {
     }
 
     // False when the control is not of the member's type.
-    bool bind(QWidget* control) const { return !m_target || m_assign(m_target, control); }
+    bool bind(QWidget* control) const { return !m_assign || m_assign(control); }
 
 private:
-    template<class T> static bool assign(void* target, QWidget* control)
-    {
-        T* typed = qobject_cast<T*>(control);
-        *static_cast<T**>(target) = typed;
-        return typed != nullptr;
-    }
-
-    void* m_target = nullptr;
-    bool (*m_assign)(void*, QWidget*) = nullptr;
+    std::function<bool(QWidget*)> m_assign;
 };
 
 // One row of a window's design table: what a control is, where it sits (in
