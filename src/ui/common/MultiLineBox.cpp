@@ -5,8 +5,6 @@
 #include <QTextBlock>
 
 #include <algorithm>
-#include <array>
-#include <string_view>
 
 namespace velto {
 
@@ -14,25 +12,22 @@ namespace {
 
 // How the break before a block came in, an index kept as the block's user
 // state; a block made with Enter has -1.
-constexpr std::array<std::u16string_view, 6> Breaks{u"\r\n", u"\r", u"\n", u"\u2029", u"\uFDD0", u"\uFDD1"};
+constexpr QStringView Breaks[] = {u"\r\n", u"\r", u"\n", u"\u2029", u"\uFDD0", u"\uFDD1"};
+constexpr int BreakCount = static_cast<int>(std::size(Breaks));
 
 QString breakText(int state)
 {
-    if (state < 0 || state >= static_cast<int>(Breaks.size()))
-        return QStringLiteral("\r\n");
-    const std::u16string_view text = Breaks[static_cast<std::size_t>(state)];
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    return state >= 0 && state < BreakCount ? Breaks[state].toString() : QStringLiteral("\r\n");
 }
 
 // The break that starts at text[i], as an index into Breaks, or -1.
 int breakAt(const QString& text, qsizetype i)
 {
-    const char16_t c = text[i].unicode();
-    if (c == u'\r')
+    if (text[i] == u'\r')
         return i + 1 < text.size() && text[i + 1] == u'\n' ? 0 : 1;
-    for (std::size_t k = 2; k < Breaks.size(); ++k) {
-        if (c == Breaks[k].front())
-            return static_cast<int>(k);
+    for (int k = 2; k < BreakCount; ++k) {
+        if (text[i] == Breaks[k].front())
+            return k;
     }
     return -1;
 }
@@ -48,7 +43,7 @@ void insertVerbatim(QTextCursor& cursor, const QString& text)
         cursor.insertText(text.mid(start, i - start));
         cursor.insertBlock();
         cursor.block().setUserState(kind);
-        i += static_cast<qsizetype>(Breaks[static_cast<std::size_t>(kind)].size()) - 1;
+        i += Breaks[kind].size() - 1;
         start = i + 1;
     }
     cursor.insertText(text.mid(start));
