@@ -180,11 +180,6 @@ void frmMain::buildMenus()
         menu->addAction(action);
         return action;
     };
-    const auto separator = [this](QMenu* menu, const char* name) {
-        QAction* action = menu->addSeparator();
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
 
     // Menus are windows of their own: they take the bar's colours, not the
     // desktop's, so that bar and menus agree under a dark theme.
@@ -200,9 +195,11 @@ void frmMain::buildMenus()
     mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
     mnuOnline = command(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
     mnuVisit = command(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
-    mnuFileSep1 = separator(mnuHelp, "mnuFileSep1");
+    mnuFileSep1 = mnuHelp->addSeparator();
+    mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
     mnuUpdate = command(mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"));
-    mnuFileSep2 = separator(mnuHelp, "mnuFileSep2");
+    mnuFileSep2 = mnuHelp->addSeparator();
+    mnuFileSep2->setObjectName(QStringLiteral("mnuFileSep2"));
     mnuAbout = command(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
 
     // Commands on the bar itself.
