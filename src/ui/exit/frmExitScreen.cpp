@@ -188,28 +188,20 @@ bool frmExitScreen::emailBox_KeyPress(QWidget* box, const QString& text)
 bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QWidget*>(watched);
-    switch (event->type()) {
-    case QEvent::FocusIn:
-    case QEvent::FocusOut: {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
         // Only focus moving between this window's controls counts, not a
         // message box or another program taking the activation.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            break;
-        if (event->type() == QEvent::FocusIn)
+        const bool moved = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (moved && type == QEvent::FocusIn)
             textBox_GotFocus(box);
-        else
+        else if (moved)
             textBox_LostFocus(box);
-        break;
     }
-    case QEvent::KeyPress:
-        if ((box == txtEmail || box == txtFriendEmail)
-            && !emailBox_KeyPress(box, static_cast<QKeyEvent*>(event)->text()))
-            return true;
-        break;
-    default:
-        break;
-    }
+    if (type == QEvent::KeyPress && (box == txtEmail || box == txtFriendEmail)
+        && !emailBox_KeyPress(box, static_cast<QKeyEvent*>(event)->text()))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
