@@ -61,9 +61,8 @@ void keepOnScreen(QWidget* window)
                      });
 }
 
-// Until the window manager has framed a window, Qt knows no frame and move()
-// places the client area; once _NET_FRAME_EXTENTS arrives, the whole frame
-// is centred.
+// Until a window is framed, Qt knows no frame and move() places the client
+// area; once _NET_FRAME_EXTENTS arrives, the whole frame is centred.
 class Recentre : public QObject {
 public:
     Recentre(QWidget* window, QMargins assumed)

@@ -51,9 +51,8 @@ QByteArray lockFolder()
     return privateFolder(own) ? own : QByteArray();
 }
 
-// The folder's own lock, so that copies starting at the same instant inspect
-// and clear the lock path in turn. Bounded: whatever else holds it must not
-// stop the start.
+// The folder's own lock, so that copies starting together clear the lock
+// path in turn; bounded, as whatever else holds it must not stop the start.
 bool guardFolder(int folder)
 {
     for (int tries = 0; tries < 200; ++tries) {
@@ -123,10 +122,9 @@ InstanceLock::Result InstanceLock::acquire()
             }
             break;
         }
-        // A link, a folder, a FIFO or socket, another user's file: no copy of
-        // ours made it. A failed open (no descriptors, memory or sound disk)
-        // proves nothing. Cleared only under the guard, never another copy's
-        // fresh lock file.
+        // No copy of ours made a link, folder, FIFO, socket or another user's
+        // file; a failed open (no descriptors, memory or sound disk) proves
+        // nothing. Cleared only under the guard: never another copy's lock.
         if ((file.fd < 0 && !strangerAt(folder, name)) || !guarded || !clearAway(folder, name))
             break;
         qCInfo(lcPlatform) << "took over the instance lock's place in" << path << "from what no copy made";

@@ -32,9 +32,8 @@ QByteArray folderOf(const QByteArray& path)
     return slash > 0 ? path.left(slash) : QByteArray("/");
 }
 
-// Where `path` leads through links of the user's own (or root's), as dotfile
-// managers make them; one of somebody else's could aim the write at any file
-// of the user's.
+// Where `path` leads through the user's own (or root's) links, as dotfile
+// managers make; somebody else's could aim the write at any file the user has.
 std::optional<QByteArray> ownLinksFrom(QByteArray path)
 {
     for (int links = 0; links < 8; ++links) {
@@ -153,8 +152,7 @@ std::optional<QString> iniValue(const QByteArray& text, const QByteArray& sectio
     return QString::fromUtf8(value.startsWith('@') ? value.mid(1) : value);
 }
 
-// Nothing for no store; an error for one that is no regular file (a FIFO
-// would block the read) or is too large.
+// Empty for no store; nothing for one that is no regular file or too large.
 std::optional<QByteArray> readStore(const QString& path)
 {
     const FileContents store = readFileStart(path, MaxStoreBytes);
