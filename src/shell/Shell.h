@@ -11,9 +11,8 @@ class frmExitScreen;
 class frmMain;
 
 // Instance lock, random seed, update reminder, main window, promotional
-// label. Returns the main window, or nullptr when the process is ending
-// instead (another copy runs, or a request to terminate came during the
-// reminder).
+// label; nullptr instead of the main window when the process is ending
+// (another copy runs, or it was asked to end during the reminder).
 frmMain* StartUp();
 
 // Offers to look for an update when the date stored in "Duration" lies 15

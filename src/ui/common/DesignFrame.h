@@ -22,7 +22,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The rectangle the border is drawn along.
     QRect borderBox() const;
 
     QString m_caption;

@@ -4,13 +4,11 @@
 
 namespace velto {
 
-// Tells a held Enter key from a new press, so that a held key acts once. A
-// press after a release, or after the focus came back, is never a repeat,
-// whatever the system says: Wine reports the first press after a message
-// box that Enter closed as one.
+// Tells a held Enter from a new press, so that a held key acts once. A press
+// after a release or a focus change is never a repeat, whatever the system
+// says: Wine reports one for the first press after Enter closed a message box.
 class EnterKey {
 public:
-    // Whether `event` is a press of Enter at all.
     static bool pressed(const QEvent* event)
     {
         if (event->type() != QEvent::KeyPress)
@@ -19,8 +17,8 @@ public:
         return key == Qt::Key_Return || key == Qt::Key_Enter;
     }
 
-    // Follows every event of the control that takes the key; true for a
-    // press of Enter that repeats one still held down.
+    // Sees every event of the control that takes the key; true for a press
+    // of Enter that repeats one still held down.
     bool repeats(const QEvent* event)
     {
         const auto* key = static_cast<const QKeyEvent*>(event);

@@ -53,10 +53,9 @@ private:
 };
 
 // A control that draws the focus ring inside its edge while it has the focus,
-// to stand out from the colour of the `background` role. A flat one has a thin
-// line in the window's text colour for a border, all that shows a box on a
-// background of its own colour: painted, as a style sheet would cost a style
-// of its own at start-up.
+// against the colour of the `background` role. A flat one has a thin border in
+// the window's text colour, all that shows a box on a background of its own
+// colour: painted, as a style sheet would cost a style of its own at start-up.
 template<class Control> class FocusRinged : public Control {
 public:
     FocusRinged(QWidget* parent, QPalette::ColorRole background, bool flat = false)
@@ -156,9 +155,9 @@ QWidget* create(const ControlRow& row, QWidget* parent)
             box->setFrame(false);
             box->setTextMargins(3, 1, 3, 1);
         }
-        // Qt's limit would cut a paste short without a word: one character
-        // more lets the validator refuse it whole, and a huge paste cost no
-        // more than that character on the way.
+        // Qt's limit cuts a paste short without a word; set one past the bound,
+        // it lets the validator refuse the edit whole, and still cuts a huge
+        // paste early.
         box->setMaxLength(MaxBoxText + 1);
         box->setValidator(new LengthBound(box));
         return box;

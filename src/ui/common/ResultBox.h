@@ -4,10 +4,9 @@
 
 namespace velto {
 
-// A read-only multi-line box that reports the mouse going down, moving, going
-// up and clicking over it, after handling each (selection included). It shows
-// the focus, its scroll bar keeps the system's colours, and it shows as many
-// whole lines as its height holds.
+// A read-only box that reports the mouse going down, moving, going up and
+// clicking over it, after handling each. It shows the focus, its scroll bar
+// keeps the system's colours, and it shows only whole lines.
 class ResultBox : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -3,10 +3,9 @@
 // The exit screen, a floor of its own: it knows neither the other windows nor
 // the shell, and uses the shared widgets, the platform services and the engine.
 
-// The last window of a run, shown by the shell when the main window closes
-// (and loaded hidden after an import): a support appeal, links to the
-// vendor's site and the refer-a-friend form, above other windows. Closing it
-// ends the program.
+// The last window of a run, shown when the main window closes (loaded hidden
+// after an import): a support appeal, links to the vendor's site and the
+// refer-a-friend form, above other windows. Closing it ends the program.
 
 #include "ui/common/FormTable.h"
 #include "ui/common/VendorPages.h"

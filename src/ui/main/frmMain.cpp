@@ -127,7 +127,7 @@ void frmMain::buildControls()
 
     m_form.build(client, designTable(*this));
 
-    // For a screen reader: these controls' captions sit beside them, or nowhere.
+    // For a screen reader: these captions sit beside them, or nowhere.
     txtName->setAccessibleName(QStringLiteral("Name"));
     cboMonth->setAccessibleName(QStringLiteral("Birth month"));
     cboDate->setAccessibleName(QStringLiteral("Birth day"));

@@ -5,8 +5,7 @@
 
 // An input page (name box, compute button) and a results page (the three
 // numbers with their texts) on top of each other, a link above, a promotional
-// strip below. The shell opens it at start-up; closing it leads to the exit
-// screen.
+// strip below. Opened at start-up; closing it leads to the exit screen.
 
 #include "platform/Clipboard.h"
 #include "ui/common/EnterKey.h"
@@ -38,8 +37,7 @@ public:
 
     void cmdNext_Click();
     void cmdBack_Click();
-    // Reads a saved reading's birth date into the boxes, and computes the
-    // reading of the name in the name box again.
+    // Imports a saved reading's birth date; computes the name's reading again.
     void cmdOpen_Click();
 
     void mnuExit_Click() { close(); }
@@ -53,8 +51,7 @@ public:
     void lblCobrand_Click() { OpenVendorPage("co-brand", this); }
     void lblFullBrand_Click() { OpenVendorPage("fully-branded", this); }
 
-    // Brings the co-brand label or the full-brand one, which share a place,
-    // to the front.
+    // Raises the co-brand or the full-brand label, which share a place.
     void raisePromotion(bool coBrand);
 
     bool resultsPageInFront() const;
