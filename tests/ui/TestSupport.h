@@ -10,16 +10,8 @@
 #include "product/Product.h"
 #include "ui/common/DesignFrame.h"
 
-#include <QApplication>
-#include <QDeadlineTimer>
-#include <QDesktopServices>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QUrl>
 #include <QtTest>
+#include <QtWidgets> // all of Qt Widgets, Gui and Core: the tests include no Qt header of their own
 
 #include <functional>
 #include <vector>

@@ -5,13 +5,6 @@
 #include "ui/about/frmAbout.h"
 #include "ui/common/LinkLabel.h"
 
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QScreen>
-#include <QSignalSpy>
-
-#include <functional>
 #include <memory>
 
 using namespace velto;

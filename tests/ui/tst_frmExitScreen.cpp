@@ -3,10 +3,8 @@
 #include "engine/VendorAddress.h"
 #include "platform/Twips.h"
 #include "platform/WebPages.h"
-#include "product/Product.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
-#include "ui/common/DesignFrame.h"
 #include "ui/common/FormTable.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
@@ -14,17 +12,6 @@
 #include "ui/exit/TellAFriend.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QUrlQuery>
 
 using namespace velto;
 using velto::test::AddressRecorder;

@@ -1,26 +1,10 @@
 #include "TestSupport.h"
 
-#include "engine/Reading.h"
 #include "platform/FileDialog.h"
 #include "platform/Twips.h"
-#include "product/Product.h"
-#include "ui/common/DesignFrame.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ResultBox.h"
 #include "ui/main/frmMain.h"
-
-#include <QClipboard>
-#include <QComboBox>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTextBlock>
 
 #include <memory>
 

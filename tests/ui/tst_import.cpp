@@ -7,16 +7,6 @@
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
-#include <QComboBox>
-#include <QFileDialog>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-
 #include <memory>
 
 #if defined(Q_OS_UNIX)

@@ -6,22 +6,9 @@
 #include "platform/FileDialog.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
-#include "ui/common/DesignFrame.h"
 #include "ui/common/ResultBox.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
-
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTimer>
 
 using namespace velto;
 using velto::test::AddressRecorder;
