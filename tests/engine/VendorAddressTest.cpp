@@ -11,12 +11,6 @@ namespace {
 
 const std::string Host = product::VendorHost;
 
-TEST(VendorPageAddress, KeyAfterThePagePath)
-{
-    EXPECT_EQ(VendorPageAddress("home-page"),
-              "http://" + Host + "/velto-free-arithmancy/ssd.php?page=home-page");
-}
-
 TEST(TellAFriendAddress, FieldsInOrderThenTheProductPage)
 {
     EXPECT_EQ(
