@@ -39,26 +39,23 @@ TEST_P(ComputeReadingCases, GivesRawSums)
     EXPECT_EQ(r.SocialNumber, c.expected.SocialNumber);
 }
 
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Names, ComputeReadingCases,
-    testing::Values(
-        NameCase{"empty", u"", {0, 0, 0}},
-        NameCase{"blank_counts_nothing", u"JOHN SMITH", {44, 15, 29}},
-        NameCase{"lower_case_counts_nothing", u"john smith", {0, 0, 0}},
-        NameCase{"y_is_a_consonant_no_vowels", u"RHYTHM", {38, 0, 38}},
-        NameCase{"y_and_vowel", u"YVES", {17, 5, 12}},
-        NameCase{"w_is_a_consonant", u"W", {5, 0, 5}},
-        NameCase{"vowels_only", u"IOU", {18, 18, 0}},
-        NameCase{"diacritic_counts_nothing", u"ZO\u00CB", {14, 6, 8}},
-        NameCase{"digits_and_punctuation", u"123-45", {0, 0, 0}},
-        NameCase{"whole_alphabet", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ", {126, 24, 102}},
-        // Code units next to the capitals and full-width capitals must not
-        // be mistaken for letters.
-        NameCase{"neighbours_of_capitals", u"@[`{\uFF21\u0141", {0, 0, 0}},
-        NameCase{"surrogate_pair", u"A\U0001F600B", {3, 1, 2}}),
+    testing::Values(NameCase{"empty", u"", {0, 0, 0}},
+                    NameCase{"blank_counts_nothing", u"JOHN SMITH", {44, 15, 29}},
+                    NameCase{"lower_case_counts_nothing", u"john smith", {0, 0, 0}},
+                    NameCase{"y_is_a_consonant_no_vowels", u"RHYTHM", {38, 0, 38}},
+                    NameCase{"y_and_vowel", u"YVES", {17, 5, 12}},
+                    NameCase{"w_is_a_consonant", u"W", {5, 0, 5}},
+                    NameCase{"vowels_only", u"IOU", {18, 18, 0}},
+                    NameCase{"diacritic_counts_nothing", u"ZO\u00CB", {14, 6, 8}},
+                    NameCase{"digits_and_punctuation", u"123-45", {0, 0, 0}},
+                    NameCase{"whole_alphabet", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ", {126, 24, 102}},
+                    // Code units next to the capitals and full-width capitals must not
+                    // be mistaken for letters.
+                    NameCase{"neighbours_of_capitals", u"@[`{\uFF21\u0141", {0, 0, 0}},
+                    NameCase{"surrogate_pair", u"A\U0001F600B", {3, 1, 2}}),
     [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.label); });
-// clang-format on
 
 TEST(ComputeReading, ReadsTheWholeNameHoweverLong)
 {

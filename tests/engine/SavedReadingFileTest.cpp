@@ -30,7 +30,6 @@ TEST_P(ReadLines, SplitsAtCrAndCrLfOnly)
     EXPECT_EQ(ReadSavedReadingLines(GetParam().bytes), GetParam().expected);
 }
 
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadLines,
     testing::Values(LinesCase{"empty_file", "", {}},
@@ -43,7 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
                     LinesCase{"lf_cr_pair", "a\n\rb", {"a\n", "b"}},
                     LinesCase{"nul_bytes_kept", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}}),
     [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.label); });
-// clang-format on
 
 TEST(ReadSavedReadingLines, ReadsNothingPastTheBound)
 {

@@ -41,7 +41,6 @@ TEST_P(Encoding, EscapesAllButWhatStaysReadable)
     EXPECT_EQ(PercentEncode(GetParam().value), GetParam().encoded);
 }
 
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Values, Encoding,
     testing::Values(EncodingCase{"kept", u"Az09-._~@:/", "Az09-._~@:/"},
@@ -56,6 +55,5 @@ INSTANTIATE_TEST_SUITE_P(
                     EncodingCase{"first_and_last_pair", u"\U00010000\U0010FFFF", "%F0%90%80%80%F4%8F%BF%BF"},
                     EncodingCase{"lone_surrogates", std::u16string_view(u"a\xD800z\xDC00", 4), "a%3Fz%3F"}),
     [](const testing::TestParamInfo<EncodingCase>& info) { return std::string(info.param.label); });
-// clang-format on
 
 } // namespace

@@ -102,14 +102,12 @@ void TestAboutWindow::opensModalOverItsOwner()
 
 void TestAboutWindow::closingDestroysIt_data()
 {
-    // clang-format off
     QTest::addColumn<QString>("how");
     QTest::newRow("OK clicked") << "click";
     QTest::newRow("Enter") << "enter";
     QTest::newRow("Return") << "return";
     QTest::newRow("Esc") << "esc";
     QTest::newRow("close box") << "close";
-    // clang-format on
 }
 
 void TestAboutWindow::closingDestroysIt()
@@ -141,12 +139,10 @@ void TestAboutWindow::closingDestroysIt()
 
 void TestAboutWindow::linksOpenTheirPage_data()
 {
-    // clang-format off
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("address");
     QTest::newRow("home page") << "lblHomePage" << vendorPage("home-page");
     QTest::newRow("fully branded") << "lblCobrand" << vendorPage("fully-branded");
-    // clang-format on
 }
 
 void TestAboutWindow::linksOpenTheirPage()

@@ -106,7 +106,6 @@ void TestExitScreen::fill(const QString& name, const QString& email, const QStri
 
 void TestExitScreen::loadSetsCaptionIconAppealAndTopmost_data()
 {
-    // clang-format off
     QTest::addColumn<QVariant>("expected"); // of the fact the row is named after
     const QString title = QLatin1String(product::Title);
     QTest::newRow("caption") << QVariant(title);
@@ -119,7 +118,6 @@ void TestExitScreen::loadSetsCaptionIconAppealAndTopmost_data()
         << QVariant(QStringLiteral("Click Here To Visit %1 Now").arg(QLatin1String(product::VendorHost)));
     QTest::newRow("message placeholder") << QVariant(QStringLiteral("Your Message\r\n"));
     QTest::newRow("captions clipped") << QVariant(QStringList());
-    // clang-format on
 }
 
 void TestExitScreen::loadSetsCaptionIconAppealAndTopmost()
@@ -159,11 +157,9 @@ void TestExitScreen::everyAppealTextOccurs()
 
 void TestExitScreen::closingTheMainWindowShowsIt_data()
 {
-    // clang-format off
     QTest::addColumn<bool>("byMenu");
     QTest::newRow("close box") << false;
     QTest::newRow("Exit command") << true;
-    // clang-format on
 }
 
 void TestExitScreen::closingTheMainWindowShowsIt()
@@ -187,12 +183,10 @@ void TestExitScreen::closingTheMainWindowShowsIt()
 
 void TestExitScreen::exitAndCloseBoxEndTheProgramOnce_data()
 {
-    // clang-format off
     QTest::addColumn<QString>("how");
     QTest::newRow("Exit clicked") << "click";
     QTest::newRow("Alt+X") << "alt-x";
     QTest::newRow("close box") << "close";
-    // clang-format on
 }
 
 void TestExitScreen::exitAndCloseBoxEndTheProgramOnce()
@@ -284,7 +278,6 @@ void TestExitScreen::activationChangesLeavePlaceholdersAlone()
 
 void TestExitScreen::spaceIsRefusedInEmailBoxesOnly_data()
 {
-    // clang-format off
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("refused");
     QTest::newRow("your e-mail") << "txtEmail" << true;
@@ -292,7 +285,6 @@ void TestExitScreen::spaceIsRefusedInEmailBoxesOnly_data()
     QTest::newRow("your name") << "txtName" << false;
     QTest::newRow("friend's name") << "txtFriendName" << false;
     QTest::newRow("message") << "txtMessage" << false;
-    // clang-format on
 }
 
 void TestExitScreen::spaceIsRefusedInEmailBoxesOnly()

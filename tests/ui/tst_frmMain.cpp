@@ -253,14 +253,12 @@ void TestMainWindow::recomputeOnResultsPageStaysThere()
 
 void TestMainWindow::resultBoxEventsEmptyTheClipboard_data()
 {
-    // clang-format off
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("event");
     for (int box = 0; box < 3; ++box) {
         for (const char* event : {"change", "click", "down", "move", "up"})
             QTest::addRow("%s in txtResult(%d)", event, box) << box << QString::fromLatin1(event);
     }
-    // clang-format on
 }
 
 void TestMainWindow::resultBoxEventsEmptyTheClipboard()
@@ -318,7 +316,6 @@ void TestMainWindow::tabOrderRunsThroughHiddenControls()
 
 void TestMainWindow::importButtonAnswersItsKeys_data()
 {
-    // clang-format off
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("focusOnButton");
@@ -332,7 +329,6 @@ void TestMainWindow::importButtonAnswersItsKeys_data()
     QTest::newRow("keypad Enter held") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << 25;
     QTest::newRow("Space held") << int(Qt::Key_Space) << int(Qt::NoModifier) << true << 25;
     QTest::newRow("Enter flagged repeated") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << -1;
-    // clang-format on
 }
 
 void TestMainWindow::importButtonAnswersItsKeys()
