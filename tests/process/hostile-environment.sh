@@ -24,18 +24,8 @@ start_quietly_and_terminate() {
     [ "$status" -eq 0 ] || fail "$label: SIGTERM ended it with status $status"
 }
 
-# 1. Settings that cannot be read as a date are left exactly as they are.
-store "$(printf 'junk\001\002\033[0m\377')"
-before=$(md5sum < "$settings")
-start_quietly_and_terminate "binary Duration"
-[ "$(md5sum < "$settings")" = "$before" ] || fail "binary Duration was rewritten"
-
-store "$(head -c 1048576 /dev/zero | tr '\0' 7)"
-before=$(md5sum < "$settings")
-start_quietly_and_terminate "1 MB Duration"
-[ "$(md5sum < "$settings")" = "$before" ] || fail "1 MB Duration was rewritten"
-
-# A store that is no regular file hangs nothing and is left as it is.
+# 1. A store that is no regular file hangs nothing and is left as it is
+# (junk in a file: tst_shell).
 mkdir -p "$(dirname "$settings")"
 rm -f "$settings"
 mkfifo "$settings"
@@ -51,11 +41,12 @@ wait_window "$message_title" || fail "no reminder for a date far in the past"
 focus "$(window_ids "$message_title" | head -n 1)"
 send_keys Return
 wait_window "$main_title" || fail "no main window after the reminder"
-grep -q -x "Duration=$today" "$settings" || fail "reminder did not store today"
+# The browser, started on its own, writes down what it holds after the address.
+poll 'grep -q SigIgn "$work/browser"' 5 || fail "Yes started no browser"
 grep -q -x "http://.*/velto-free-arithmancy/ssd.php?page=download-web-page" "$work/opened" ||
     fail "Yes opened no download page"
-# The browser holds no lock of the program's, which would outlive it, and
-# ignores neither SIGPIPE nor SIGXFSZ for the program's sake.
+# It holds no lock of the program's, which would outlive it, and ignores
+# neither SIGPIPE nor SIGXFSZ for the program's sake.
 ! grep -q "$product_executable.lock" "$work/browser" || fail "the browser was handed the instance lock"
 ignored=$(awk '/SigIgn/ { print $2 }' "$work/browser")
 (( (0x$ignored >> 12 & 1) == 0 && (0x$ignored >> 24 & 1) == 0 )) || fail "the browser ignores signals: $ignored"
@@ -79,16 +70,14 @@ for delay in 0 0.01 0.03 0.1 0.3; do
         fail "SIGTERM $delay s after the start: status $status"
 done
 
-# Ending while the reminder is open is no answer: nothing is written.
-for signal in TERM INT HUP; do
-    store 2001-01-01
-    before=$(md5sum < "$settings")
-    "$binary" & app=$!; pids+=("$app")
-    wait_window "$message_title" || fail "SIG$signal: no reminder"
-    kill -"$signal" "$app"
-    wait "$app" || fail "SIG$signal during the reminder: status $?"
-    [ "$(md5sum < "$settings")" = "$before" ] || fail "SIG$signal during the reminder rewrote Duration"
-done
+# Ending while the reminder is open is no answer: nothing is written (INT
+# and HUP reach the same handler: tst_shell).
+store 2001-01-01
+before=$(md5sum < "$settings")
+"$binary" & app=$!; pids+=("$app")
+wait_window "$message_title" || fail "no reminder to end at"
+kill -TERM "$app"; wait "$app" || fail "SIGTERM during the reminder: status $?"
+[ "$(md5sum < "$settings")" = "$before" ] || fail "SIGTERM during the reminder rewrote Duration"
 store "$today"
 
 # 3. No settings folder that can be made, and no usable runtime folder.
@@ -116,14 +105,9 @@ answer_reminder() {
     wait_window "$main_title" || fail "$1: no main window after the reminder"
 }
 
-# 4. SIGTERM while the exit screen is up ends the program as its Exit does.
-"$binary" & app=$!; pids+=("$app")
-close_to_exit_screen "SIGTERM at the exit screen"
-kill -TERM "$app"; wait "$app" || fail "SIGTERM at the exit screen: status $?"
-grep -q -E -x 'Duration=[0-9]{4}-[0-9]{2}-[0-9]{2}' "$settings" || fail "settings damaged"
-
-# 5. Standard error closed, or a pipe nobody reads any more: Qt's messages
-# (plenty, with its debug output on) go nowhere, and nothing else happens.
+# 4. Standard error closed, or a pipe nobody reads any more: Qt's messages
+# (plenty, with its debug output on) go nowhere, and nothing else happens,
+# up to SIGTERM at the exit screen, which ends it as its Exit does.
 for stderr_kind in closed broken-pipe; do
     export QT_LOGGING_RULES='qt.qpa.*=true'
     if [ "$stderr_kind" = closed ]; then
@@ -143,7 +127,7 @@ for stderr_kind in closed broken-pipe; do
     kill -TERM "$app"; wait "$app" || fail "stderr $stderr_kind: SIGTERM ended it with status $?"
 done
 
-# 6. A display that is named but cannot be opened: one line, status 1.
+# 5. A display that is named but cannot be opened: one line, status 1.
 for named in DISPLAY=:79 DISPLAY=garbage WAYLAND_DISPLAY=nowhere; do
     status=0
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$named" "$binary" 2>"$work/said" || status=$?
@@ -151,7 +135,7 @@ for named in DISPLAY=:79 DISPLAY=garbage WAYLAND_DISPLAY=nowhere; do
         fail "$named: status $status, said: $(cat "$work/said")"
 done
 
-# 7. Under any umask the settings folder is the user's alone and the file
+# 6. Under any umask the settings folder is the user's alone and the file
 # too. A link the user made to keep the file, or its folder, elsewhere is
 # followed; one of somebody else's is not written through.
 rm -rf "$XDG_CONFIG_HOME"
@@ -182,7 +166,7 @@ for linked in file folder; do
 done
 rm -rf "$folder" && store "$today"
 
-# 8. Settings files and clocks of other programs and odd settings. A UTF-8
+# 7. Settings files and clocks of other programs and odd settings. A UTF-8
 # byte-order mark: the date is read, the mark kept. A relative config folder
 # is ignored, as the base-directory rules ask. Past the year 9999, and with
 # no room to write a byte, the old date stays; nothing is killed and nothing
@@ -212,7 +196,7 @@ for limit in "the year 10000" "a file size limit of 0"; do
 done
 store "$today"
 
-# 9. A nearly full disk: the settings file holds the old text or the new,
+# 8. A nearly full disk: the settings file holds the old text or the new,
 # whole, and Yes opens the page only when the new text landed. With one
 # free page the new text fits; with none, the old one stays. A small tmpfs
 # of its own needs root.
@@ -234,7 +218,7 @@ if [ "$(id -u)" -eq 0 ] && mkdir -p "$small" && mount -t tmpfs -o size=16k tmpfs
             [ ! -e "$work/opened" ] || fail "full disk: a page opened though nothing was written"
         else
             [ "$held" = $'[Settings]$\nDuration='"$today"'$' ] || fail "one free page: the settings now hold: $held"
-            grep -q 'page=download-web-page' "$work/opened" || fail "one free page: the write landed, no page opened"
+            poll 'grep -q page=download-web-page "$work/opened"' 5 || fail "one free page: the write landed, no page opened"
         fi
     done
     umount "$small" && mounts=()
@@ -242,7 +226,7 @@ else
     echo "hostile-environment: the nearly full disk needs root and a tmpfs: not tried"
 fi
 
-# 10. A scale that cannot give a usable window (none, a dot, off every
+# 9. A scale that cannot give a usable window (none, a dot, off every
 # screen) is set aside with one line: the window shows at its designed size.
 for scale in QT_SCALE_FACTOR=0 QT_SCALE_FACTOR=-1 QT_SCALE_FACTOR=1e9 QT_SCALE_FACTOR=nan QT_FONT_DPI=10000; do
     env "$scale" "$binary" 2>"$work/said" & app=$!; pids+=("$app")

@@ -1,32 +1,16 @@
 #include "TestSupport.h"
 
-#include "platform/Fonts.h"
 #include "platform/InstanceLock.h"
 #include "platform/Process.h"
 #include "platform/Resources.h"
 #include "platform/Settings.h"
 #include "platform/Termination.h"
-#include "product/Product.h"
 #include "shell/Shell.h"
 #include "shell/Shutdown.h"
 #include "ui/about/frmAbout.h"
-#include "ui/common/DesignFrame.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QDesktopServices>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
-#include <QSysInfo>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QUrl>
 
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
@@ -339,7 +323,7 @@ void TestShell::secondCopyIsToldAndEnds()
     QCOMPARE(StartUp(), nullptr);
     first.reset();
     QVERIFY(!QApplication::windowIcon().isNull()); // the refusal shows the program's icon
-    QVERIFY(duration().isEmpty()); // and nothing is written
+    QVERIFY(duration().isEmpty());                 // and nothing is written
     QCOMPARE(messages.texts(), QStringList{"Application is already running"});
     QCOMPARE(messages.messages.front().icon, QMessageBox::Information);
     QCOMPARE(messages.messages.front().parent, nullptr);
@@ -348,9 +332,8 @@ void TestShell::secondCopyIsToldAndEnds()
 
 void TestShell::lockTakesOverWhatNoCopyMade_data()
 {
-    // clang-format off
     QTest::addColumn<QString>("atLockPath"); // what sits where the lock goes
-    QTest::addColumn<QString>("runtime"); // where the second copy looks, started as named
+    QTest::addColumn<QString>("runtime");    // where the second copy looks, started as named
     for (const char* row : {"empty", "garbage", "folder", "link", "other host", "other user"})
         QTest::newRow(row) << row << "the same";
     // The first copy in a desktop session; the second without a runtime
@@ -358,7 +341,6 @@ void TestShell::lockTakesOverWhatNoCopyMade_data()
     // group, may enter, or that is somebody else's.
     for (const char* row : {"unset", "open to all", "open to its group", "somebody else's"})
         QTest::newRow(row) << "" << row;
-    // clang-format on
 }
 
 void TestShell::lockTakesOverWhatNoCopyMade()
@@ -493,7 +475,6 @@ void TestShell::unavailableCommandOpensNothing()
 
 void TestShell::reminderByDaysBetween_data()
 {
-    // clang-format off
     QTest::addColumn<int>("offset"); // stored date minus today, in days
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("reminds");
@@ -505,7 +486,6 @@ void TestShell::reminderByDaysBetween_data()
     QTest::newRow("14 days ahead") << 14 << int(QMessageBox::Yes) << false;
     QTest::newRow("15 days ahead (clock set back)") << 15 << int(QMessageBox::No) << true;
     QTest::newRow("years ago") << -4000 << int(QMessageBox::Yes) << true;
-    // clang-format on
 }
 
 void TestShell::reminderByDaysBetween()
@@ -556,19 +536,18 @@ void TestShell::firstRunWritesTodayQuietly()
 
 void TestShell::unreadableDateIsLeftAlone_data()
 {
-    // clang-format off
     QTest::addColumn<QByteArray>("stored"); // the Duration line's value, as it stands in the file
     QTest::newRow("words") << QByteArray("next tuesday");
     QTest::newRow("impossible date") << QByteArray("2026-02-30");
     QTest::newRow("short date text") << QByteArray("12/7/26");
     QTest::newRow("long junk") << QByteArray(100000, '7');
+    QTest::newRow("binary") << QByteArray("junk\001\002\033[0m\377");
     QTest::newRow("date with text after it") << QByteArray("2001-01-01 or so");
     // The INI store reads this as a list of two texts, the registry as one.
     QTest::newRow("list of dates") << QByteArray("2001-01-01, 2002-02-02");
     QTest::newRow("stored other type") << QByteArray("@Rect(1 2 3 4)");
     QTest::newRow("text like an empty value") << QByteArray("@Invalid()");
     QTest::newRow("text like a value of no type") << QByteArray("@Variant(abc)");
-    // clang-format on
 }
 
 void TestShell::unreadableDateIsLeftAlone()
@@ -605,7 +584,6 @@ void TestShell::failedWriteOpensNoPage()
 
 void TestShell::terminationRequestReachesTheHandler_data()
 {
-    // clang-format off
     QTest::addColumn<int>("request");
 #if defined(Q_OS_WIN)
     QTest::newRow("end of the session") << 0;
@@ -614,7 +592,6 @@ void TestShell::terminationRequestReachesTheHandler_data()
     QTest::newRow("INT") << SIGINT;
     QTest::newRow("HUP") << SIGHUP;
 #endif
-    // clang-format on
 }
 
 void TestShell::terminationRequestReachesTheHandler()
