@@ -387,12 +387,7 @@ void TestMainWindow::noCaptionIsClipped()
             line.setPosition(block.position() + block.layout()->lineAt(i).textStart());
             const QRect shown = box->cursorRect(line);
             QVERIFY2(shown.top() >= 0 && shown.bottom() < box->viewport()->height(),
-                     qPrintable(QStringLiteral("%1, line %2: %3 to %4 of %5")
-                                    .arg(box->objectName())
-                                    .arg(i + 1)
-                                    .arg(shown.top())
-                                    .arg(shown.bottom())
-                                    .arg(box->viewport()->height())));
+                     qPrintable(box->objectName() + QStringLiteral(", line %1").arg(i + 1)));
         }
     }
 }

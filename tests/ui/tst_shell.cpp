@@ -462,10 +462,8 @@ void TestShell::unavailableCommandOpensNothing()
         }
         return value;
     };
-    QVERIFY2(darkest(m_window->mnuMakeMoney) > darkest(m_window->mnuDonate) + 100,
-             qPrintable(QStringLiteral("%1 against %2")
-                            .arg(darkest(m_window->mnuMakeMoney))
-                            .arg(darkest(m_window->mnuDonate))));
+    const int greyed = darkest(m_window->mnuMakeMoney), other = darkest(m_window->mnuDonate);
+    QVERIFY2(greyed > other + 100, qPrintable(QStringLiteral("%1 against %2").arg(greyed).arg(other)));
     m_window->mnuMakeMoney->trigger();
     QVERIFY(recorder.addresses.isEmpty());
     // Its handler still knows its page for the day it is made available.
@@ -529,9 +527,6 @@ void TestShell::firstRunWritesTodayQuietly()
     UpdateReminder();
     QVERIFY(messages.messages.empty());
     QCOMPARE(duration(), QDate::currentDate().toString(Qt::ISODate));
-    // And the next start is quiet too.
-    UpdateReminder();
-    QVERIFY(messages.messages.empty());
 }
 
 void TestShell::unreadableDateIsLeftAlone_data()
