@@ -130,11 +130,6 @@ public:
     }
 };
 
-bool isTextBox(Kind kind)
-{
-    return kind == Kind::TextBox || kind == Kind::MultiLineBox || kind == Kind::ResultBox;
-}
-
 QWidget* create(const ControlRow& row, QWidget* parent)
 {
     switch (row.kind) {
@@ -181,7 +176,8 @@ void applyColours(QWidget* w, const ControlRow& row)
 {
     // Only the roles the control draws with, or a frame's colours would reach
     // the controls inside it.
-    const bool textBox = isTextBox(row.kind);
+    const bool textBox = row.kind == Kind::TextBox || row.kind == Kind::MultiLineBox
+        || row.kind == Kind::ResultBox;
     const bool button = row.kind == Kind::Button;
     QPalette palette = w->palette();
     if (row.fore)
@@ -252,11 +248,6 @@ void sizeToText(QWidget* w, const QWidget* container)
     }
 }
 
-bool takesFocus(Kind kind)
-{
-    return kind != Kind::Label && kind != Kind::LinkLabel && kind != Kind::Frame;
-}
-
 } // namespace
 
 void setBoxText(QLineEdit* box, const QString& text)
@@ -286,7 +277,7 @@ void FormTable::build(QWidget* client, std::span<const ControlRow> table)
             sizeToText(w, parent);
         if (auto* box = qobject_cast<QPlainTextEdit*>(w); box && (row.look & ControlRow::FlatBorder))
             box->setFrameStyle(QFrame::Box | QFrame::Plain); // one thin line
-        if (takesFocus(row.kind))
+        if (row.kind != Kind::Label && row.kind != Kind::LinkLabel && row.kind != Kind::Frame)
             tabOrder.emplace_back(row.tabIndex, w);
         else
             w->setFocusPolicy(Qt::NoFocus);
