@@ -21,22 +21,24 @@ public:
     // of Enter that repeats one still held down.
     bool repeats(const QEvent* event)
     {
-        const auto* key = static_cast<const QKeyEvent*>(event);
         switch (event->type()) {
         case QEvent::FocusIn:
         case QEvent::FocusOut:
             m_held = false;
             return false;
-        case QEvent::KeyRelease:
+        case QEvent::KeyRelease: {
+            const auto* key = static_cast<const QKeyEvent*>(event);
             if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
                 m_held = false;
             return false;
-        default:
+        }
+        default: {
             if (!pressed(event))
                 return false;
-            const bool repeated = key->isAutoRepeat() && m_held;
+            const bool repeated = static_cast<const QKeyEvent*>(event)->isAutoRepeat() && m_held;
             m_held = true;
             return repeated;
+        }
         }
     }
 
