@@ -4,7 +4,6 @@ from outside the process, and drives it with real key presses. Run by
 accessibility.sh inside a private X server and session bus.
 
 Usage: accessibility.py <pid of the program> <file the stand-in browser writes> <window title>"""
-import os
 import subprocess
 import sys
 import time

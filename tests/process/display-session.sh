@@ -1,24 +1,10 @@
-# Sourced by the process-level tests and the screenshots: the product's
-# facts, a private display of the kind named by VELTO_DISPLAY, private
-# settings and runtime folders, and helpers to wait for a window, read its
-# place, focus it, type and take a screenshot.
-#
-#   xvfb      bare Xvfb, no window manager (default)
-#   openbox   Xvfb with openbox: frames, stacking layers, activation
-#   weston    weston's X11 backend inside Xvfb; the program is a native
-#             Wayland client, keys typed into weston's X window reach it
-#   xwayland  the same weston with Xwayland; the program is an X client of
-#             weston's Xwayland
-#   headless  weston without input or output devices: screenshots only
-#
-# Exports DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM for the program, and
-# HOST_DISPLAY: the X server that xdotool types into and screenshots come
-# from (the same as DISPLAY for xvfb and openbox). Under xwayland both
-# displays are there; QT_QPA_PLATFORM is set only for the native Wayland
-# kinds, elsewhere the program chooses as on a user's desktop.
-# Needs Xvfb and xdotool; openbox and weston (+ xwayland) for those kinds;
-# VELTO_PRODUCT_ENV naming the build's product.env. VELTO_SCREEN sets the
-# screen (default 1024x768x24).
+# Sourced by the process tests and scripts/screenshots.sh: the product's
+# facts (VELTO_PRODUCT_ENV), private settings and runtime folders, a private
+# display of the kind VELTO_DISPLAY names (xvfb, the default; openbox; weston
+# natively or xwayland, both inside Xvfb; headless weston, screenshots only;
+# see docs/desktop-backends.md) with the screen VELTO_SCREEN (1024x768x24),
+# and helpers for windows, keys and screenshots. HOST_DISPLAY is the X server
+# xdotool types into; QT_QPA_PLATFORM is set for native Wayland only.
 set -euo pipefail
 
 source "${VELTO_PRODUCT_ENV:?must name the build folder product.env}"
@@ -188,7 +174,6 @@ window_ids() {
     fi
 }
 
-# Number of mapped windows whose title matches exactly.
 count_windows() { window_ids "$1" | wc -l; }
 
 # Waits up to $2 seconds (default 20) until a window titled $1 is mapped.
@@ -202,15 +187,14 @@ frame_geometry() {
             /View [0-9]+ \(role/ { mine = index($0, "surface ID " id ",") > 0 }
             mine && /position:/ { gsub(/[(),>-]/, " "); print $2, $3, $4 - $2, $5 - $3; exit }'
     else
-        "$session_tools/window-state.py" "$1" frame
+        "$session_tools/window-state.py" "$1"
     fi
 }
 
-# Gives a window the keyboard focus. Without a window manager nothing else
-# does it. Under weston a client cannot be chosen from outside: weston gives
-# the keyboard to the newest window, and this only tries a click on the
-# title bar, which xdotool's pointer did not deliver in our runs. --sync
-# waits for a change that never comes if the focus is there already: bounded.
+# Gives a window the keyboard focus, which nothing else does without a window
+# manager; --sync waits for ever if the focus is there already: bounded. Weston
+# gives the keyboard to the newest window; a click on the title bar is only a
+# try (xdotool's pointer did not reach it in our runs).
 focus() {
     case $display_kind in
         xvfb) timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || true ;;
@@ -222,11 +206,9 @@ focus() {
     esac
 }
 
-# Presses keys (xdotool key syntax) in whatever has the keyboard focus.
 send_keys() { DISPLAY=$HOST_DISPLAY xdotool key --delay 30 "$@"; }
 type_text() { DISPLAY=$HOST_DISPLAY xdotool type --delay 30 "$1"; }
 
-# Saves the whole screen as a PNG.
 screenshot() {
     if [ "$display_kind" = headless ]; then
         local shots=$work/shots

@@ -6,7 +6,6 @@ binary=$1
 source "$(dirname "$0")/display-session.sh"
 today=$(date +%F)
 
-# Addresses go to a stand-in browser that writes them down.
 stand_in_browser
 
 store() { mkdir -p "$(dirname "$settings")"; printf '[Settings]\nDuration=%s\n' "$1" > "$settings"; }
@@ -14,14 +13,11 @@ store() { mkdir -p "$(dirname "$settings")"; printf '[Settings]\nDuration=%s\n' 
 # Starts the program, waits for the main window, checks that no message came
 # with it, then ends it with SIGTERM and checks its status.
 start_quietly_and_terminate() {
-    local label=$1 status=0
     "$binary" & app=$!; pids+=("$app")
-    wait_window "$main_title" || fail "$label: no main window"
+    wait_window "$main_title" || fail "$1: no main window"
     sleep 0.3
-    [ "$(count_windows "$message_title")" -eq 0 ] || fail "$label: a message was shown"
-    kill -TERM "$app"
-    wait "$app" || status=$?
-    [ "$status" -eq 0 ] || fail "$label: SIGTERM ended it with status $status"
+    [ "$(count_windows "$message_title")" -eq 0 ] || fail "$1: a message was shown"
+    kill -TERM "$app"; wait "$app" || fail "$1: SIGTERM ended it with status $?"
 }
 
 # 1. A store that is no regular file hangs nothing and is left as it is
@@ -54,10 +50,9 @@ kill -TERM "$app"; wait "$app" || fail "SIGTERM after the reminder: status $?"
 
 
 # A request to terminate ends the program at any moment of its start, before
-# its event loop runs too, within 5 seconds. Once main runs (surely by 0.1 s)
-# it ends with status 0; before that the system's default ends it.
-# The start is the program's: until the shell's child has become it, a
-# signal would end a shell, not the program.
+# its event loop runs too, within 5 seconds: with status 0 once main runs
+# (surely by 0.1 s), by the system's default before. Timed from the exec: a
+# signal before it would end a shell, not the program.
 for delay in 0 0.01 0.03 0.1 0.3; do
     "$binary" & app=$!; pids+=("$app")
     poll '[ "$(readlink "/proc/$app/exe")" = "$(readlink -f "$binary")" ]' 5 ||
@@ -86,17 +81,6 @@ XDG_CONFIG_HOME=$work/plain-file/config start_quietly_and_terminate "settings fo
 XDG_RUNTIME_DIR=$work/missing/runtime start_quietly_and_terminate "runtime folder missing"
 XDG_RUNTIME_DIR=$work/plain-file start_quietly_and_terminate "runtime folder is a file"
 
-# Closes the main window of $app by its close box and waits for the exit
-# screen in its place.
-close_to_exit_screen() {
-    wait_window "$main_title" || fail "$1: no main window"
-    local main
-    main=$(window_ids "$main_title" | head -n 1)
-    "$(dirname "$0")/close-window.py" "$main"
-    poll "! window_ids '$main_title' | grep -q -x '$main'" 5 || fail "$1: the main window stayed"
-    wait_window "$main_title" || fail "$1: no exit screen"
-}
-
 # Answers the reminder of $app with a key: Return is Yes, n is No.
 answer_reminder() {
     wait_window "$message_title" || fail "$1: no reminder"
@@ -107,7 +91,7 @@ answer_reminder() {
 
 # 4. Standard error closed, or a pipe nobody reads any more: Qt's messages
 # (plenty, with its debug output on) go nowhere, and nothing else happens,
-# up to SIGTERM at the exit screen, which ends it as its Exit does.
+# through the main window's close box to SIGTERM at the exit screen.
 for stderr_kind in closed broken-pipe; do
     export QT_LOGGING_RULES='qt.qpa.*=true'
     if [ "$stderr_kind" = closed ]; then
@@ -122,7 +106,10 @@ for stderr_kind in closed broken-pipe; do
     unset QT_LOGGING_RULES
     wait_window "$main_title" || fail "stderr $stderr_kind: no main window"
     [ "$stderr_kind" = closed ] || exec {reader}>&-
-    close_to_exit_screen "stderr $stderr_kind"
+    main=$(window_ids "$main_title" | head -n 1)
+    "$(dirname "$0")/close-window.py" "$main"
+    poll "! window_ids '$main_title' | grep -q -x '$main'" 5 || fail "stderr $stderr_kind: the main window stayed"
+    wait_window "$main_title" || fail "stderr $stderr_kind: no exit screen"
     kill -0 "$app" 2>/dev/null || fail "stderr $stderr_kind: the program ended by itself"
     kill -TERM "$app"; wait "$app" || fail "stderr $stderr_kind: SIGTERM ended it with status $?"
 done
@@ -167,15 +154,16 @@ done
 rm -rf "$folder" && store "$today"
 
 # 7. Settings files and clocks of other programs and odd settings. A UTF-8
-# byte-order mark: the date is read, the mark kept. A relative config folder
-# is ignored, as the base-directory rules ask. Past the year 9999, and with
-# no room to write a byte, the old date stays; nothing is killed and nothing
-# is left behind.
-printf '\xEF\xBB\xBF[Settings]\nDuration=2001-01-01\n' > "$settings"
+# byte-order mark: the date is read, the mark and every other line kept. A
+# relative config folder is ignored, as the base-directory rules ask. Past the
+# year 9999, and with no room to write a byte, the old date stays; nothing is
+# killed and nothing is left behind.
+printf '\xEF\xBB\xBF[Settings]\nDuration=2001-01-01\nSize=2\n\n; kept\n[Other]\nDuration=x\n' > "$settings"
 "$binary" & app=$!; pids+=("$app")
 answer_reminder "byte-order mark" n
 kill -TERM "$app"; wait "$app" || fail "byte-order mark: status $?"
-[ "$(cat -A "$settings")" = $'M-oM-;M-?[Settings]$\nDuration='"$today"'$' ] || fail "byte-order mark: $(cat -A "$settings")"
+[ "$(cat -A "$settings")" = $'M-oM-;M-?[Settings]$\nDuration='"$today"$'$\nSize=2$\n$\n; kept$\n[Other]$\nDuration=x$' ] ||
+    fail "byte-order mark, other lines: $(cat -A "$settings")"
 mkdir -p "$work/started-here" "$work/home"
 (cd "$work/started-here" && HOME=$work/home XDG_CONFIG_HOME=relative start_quietly_and_terminate "relative config folder")
 [ ! -e "$work/started-here/relative" ] && [ -f "$work/home/.config/$product_executable/$product_executable.conf" ] ||
