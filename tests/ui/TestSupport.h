@@ -54,6 +54,10 @@ template<class T = QWidget, class Open, class Answer> bool answerModal(Open&& op
         answer(window);
         if (alive && alive->isVisible())
             alive->close();
+        // A window closed in a loop nested in `answer` (QTRY_*) asked the
+        // modal loop to end with a wake-up that loop took: on Windows the
+        // modal loop then sleeps until the next message, up to 30 s.
+        QCoreApplication::postEvent(&poll, new QEvent(QEvent::User));
     });
     poll.start();
     open();
