@@ -88,7 +88,7 @@ else
     cmake -G Ninja -S /usr/src/googletest -B "$cache/work/googletest" \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$cache/googletest" \
         "${gtest_options[@]}" >"$cache/googletest-configure.log"
-    nice -n 19 ionice -c3 cmake --build "$cache/work/googletest" -j "$jobs"
+    cmake --build "$cache/work/googletest" -j "$jobs"
     cmake --install "$cache/work/googletest" >/dev/null
     rm -rf "$cache/work/googletest"
     printf '%s\n' "$gtest_stamp" >"$cache/googletest.stamp"
@@ -135,7 +135,7 @@ else
         "${qt_options[@]}" >"$cache/qt-configure.log"
     printf '%s\n' "$qt_stamp" >"$cache/work/qt/stamp"
 fi
-nice -n 19 ionice -c3 cmake --build "$cache/work/qt/build" -j "$jobs"
+cmake --build "$cache/work/qt/build" -j "$jobs"
 cmake --install "$cache/work/qt/build" >/dev/null
 rm -rf "$cache/work"
 printf '%s\n' "$qt_stamp" >"$cache/qt.stamp"
