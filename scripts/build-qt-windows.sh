@@ -139,7 +139,7 @@ rm -rf "$cache/qt" "$cache/qt.stamp"
 if current "$cache/work/qt/stamp" "$qt_stamp" && [ -f "$cache/work/qt/build/build.ninja" ]; then
     say "resuming the build of Qt $qt_version for Windows"
 else
-    say "building Qt $qt_version for Windows (17 to 30 minutes on two cores)"
+    say "building Qt $qt_version for Windows (13 to 30 minutes on two cores)"
     rm -rf "$cache/work/qt"
     mkdir -p "$cache/work/qt"
     (cd "$cache/work/qt" && apt-get source -qq "qt6-base=$qt_version" >"$cache/qt-source.log" 2>&1) || {
