@@ -8,11 +8,12 @@
 #
 # VELTO_WINDOWS_CACHE: the cache folder
 #   (default /var/cache/velto-arithmancy/qt-6.4.2-mingw)
-# VELTO_BUILD_JOBS: parallel compile jobs (default 2)
+# VELTO_BUILD_JOBS: parallel compile jobs (default Ninja's own, as for the
+#   program's build: two more than the cores)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache=${VELTO_WINDOWS_CACHE:-/var/cache/velto-arithmancy/qt-6.4.2-mingw}
-jobs=${VELTO_BUILD_JOBS:-2}
+jobs=(${VELTO_BUILD_JOBS:+-j "$VELTO_BUILD_JOBS"})
 export VELTO_WINDOWS_CACHE=$cache
 toolchain=$root/cmake/mingw-w64.cmake
 say() { echo "build-qt-windows: $*"; }
@@ -100,7 +101,7 @@ else
     cmake -G Ninja -S /usr/src/googletest -B "$cache/work/googletest" \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$cache/googletest" \
         "${gtest_options[@]}" >"$cache/googletest-configure.log"
-    cmake --build "$cache/work/googletest" -j "$jobs"
+    cmake --build "$cache/work/googletest" "${jobs[@]}"
     cmake --install "$cache/work/googletest" >/dev/null
     rm -rf "$cache/work/googletest"
     printf '%s\n' "$gtest_stamp" >"$cache/googletest.stamp"
@@ -147,7 +148,7 @@ else
         "${qt_options[@]}" >"$cache/qt-configure.log"
     printf '%s\n' "$qt_stamp" >"$cache/work/qt/stamp"
 fi
-cmake --build "$cache/work/qt/build" -j "$jobs"
+cmake --build "$cache/work/qt/build" "${jobs[@]}"
 cmake --install "$cache/work/qt/build" >/dev/null
 rm -rf "$cache/work"
 printf '%s\n' "$qt_stamp" >"$cache/qt.stamp"
