@@ -2,7 +2,7 @@
 # Installs what is missing, then builds and runs the whole suite in a normal
 # build, its in-process tests again in an AddressSanitizer +
 # UndefinedBehaviorSanitizer build, then the Windows build under Wine (its Qt
-# is built once and cached: 15 to 30 minutes on a fresh machine), then fuzzes
+# is built once and cached: 13 to 30 minutes on a fresh machine), then fuzzes
 # the engine for a short while: a broken build fails first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
