@@ -61,6 +61,10 @@ qt_options=(
     -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_zstd=OFF
     -DFEATURE_icu=OFF
+    # Two machines make the same libraries: no build folder in them (the
+    # link times come from the source package's date, below).
+    "-DCMAKE_C_FLAGS=-ffile-prefix-map=$cache/work/qt=."
+    "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$cache/work/qt=."
 )
 # Leave out what neither the program nor its tests use (direct2d1_1 is the
 # Direct2D platform plugin): a fifth of the build, and smaller libraries in
@@ -71,7 +75,7 @@ for feature in direct2d1_1 jpeg gif ico style_fusion style_stylesheet graphicsvi
     commandlinkbutton datawidgetmapper tablewidget treewidget errormessage progressdialog \
     textodfwriter textmarkdownreader textmarkdownwriter pdf movie undocommand undostack undogroup \
     syntaxhighlighter systemtrayicon mimetype process sharedmemory systemsemaphore jalalicalendar \
-    islamiccivilcalendar hijricalendar transposeproxymodel concatenatetablesproxymodel commandlineparser; do
+    islamiccivilcalendar hijricalendar transposeproxymodel concatenatetablesproxymodel; do
     qt_options+=("-DFEATURE_$feature=OFF")
 done
 gtest_options=(
@@ -79,7 +83,7 @@ gtest_options=(
     -DBUILD_GMOCK=ON
     -DBUILD_SHARED_LIBS=OFF
 )
-qt_stamp=$(printf '%s\n' "qt6-base $qt_version" "$compiler" "${qt_options[@]}")
+qt_stamp=$(printf '%s\n' "qt6-base $qt_version" "$compiler" "SOURCE_DATE_EPOCH from the source's changelog" "${qt_options[@]}")
 gtest_stamp=$(printf '%s\n' "googletest $gtest_version" "$compiler" "${gtest_options[@]}")
 
 # Only root may write under /var/cache; make the folder once, for this user.
@@ -148,6 +152,10 @@ else
         "${qt_options[@]}" >"$cache/qt-configure.log"
     printf '%s\n' "$qt_stamp" >"$cache/work/qt/stamp"
 fi
+# ld stamps each library with this time instead of the link's (so do rcc and
+# strip), and the source's own date is the same on every machine.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$cache"/work/qt/qt6-base-*/debian/changelog -STimestamp)
+export SOURCE_DATE_EPOCH
 cmake --build "$cache/work/qt/build" "${jobs[@]}"
 cmake --install "$cache/work/qt/build" >/dev/null
 rm -rf "$cache/work"
