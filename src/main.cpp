@@ -10,12 +10,45 @@
 #include "shell/Shutdown.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <cstdlib>
 #include <utility>
 
+namespace {
+
+// --help and --version are answered on standard output, without a display;
+// every other argument is left to Qt, as before.
+void answerHelpOrVersion(int argc, char* argv[])
+{
+    QCoreApplication::setApplicationName(QString::fromLatin1(velto::product::Executable));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(velto::product::Version));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(velto::product::Summary));
+    // Not Qt's own help option, whose --help-all would list what the program
+    // leaves to Qt.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);
+    if (parser.isSet(help) || parser.isSet(version)) {
+        // The usage line names the program as it was started.
+        const QCoreApplication named(argc, argv);
+        if (parser.isSet(help))
+            parser.showHelp();
+        parser.showVersion();
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    answerHelpOrVersion(argc, argv);
     velto::prepareProcess();
     // Fontconfig reads its configuration while Qt connects to the display.
     velto::preloadFontConfiguration();
