@@ -1,0 +1,37 @@
+# Run by CPack once it has staged the files, before it packs them: the
+# installer takes and removes them in sorted order, not in the order that
+# the staging folder's file system lists them (makensis' File /r, CPack's
+# own Delete and RMDir lists).
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${CPACK_TEMPORARY_DIRECTORY} ${CPACK_TEMPORARY_DIRECTORY}/*)
+set(install "")
+set(remove "")
+set(folders "")
+set(current "")
+foreach(file IN LISTS files)
+    cmake_path(GET file PARENT_PATH folder)
+    string(REPLACE "/" "\\" file "${file}")
+    string(REPLACE "/" "\\" folder "${folder}")
+    if(folder)
+        list(APPEND folders "${folder}")
+        set(folder "\\${folder}")
+    endif()
+    if(NOT folder STREQUAL current)
+        string(APPEND install "SetOutPath \"$INSTDIR${folder}\"\n")
+        set(current "${folder}")
+    endif()
+    string(APPEND install "File \"\${INST_DIR}\\${file}\"\n")
+    string(APPEND remove "  Delete \"$INSTDIR\\${file}\"\n")
+endforeach()
+# The Start menu's shortcuts start in the folder set last.
+string(APPEND install "SetOutPath \"$INSTDIR\"\n")
+# Inner folders before the folders that hold them.
+list(REMOVE_DUPLICATES folders)
+list(SORT folders)
+list(REVERSE folders)
+set(remove_folders "")
+foreach(folder IN LISTS folders)
+    string(APPEND remove_folders "  RMDir \"$INSTDIR\\${folder}\"\n")
+endforeach()
+set(CPACK_NSIS_FULL_INSTALL "${install}")
+set(CPACK_NSIS_DELETE_FILES "${remove}")
+set(CPACK_NSIS_DELETE_DIRECTORIES "${remove_folders}")
