@@ -21,13 +21,11 @@ set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK "${velto_dated}")
 
 # Paths in the debug information and in __FILE__ are relative to the source,
 # as with Debian's own fixfilepath: the build-id, which survives stripping,
-# is computed over them.
+# is computed over them. The build folder is "build" whatever its name, so
+# that a build with tests makes the same program as one without.
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
-    cmake_path(IS_PREFIX PROJECT_SOURCE_DIR "${PROJECT_BINARY_DIR}" build_inside)
-    if(NOT build_inside)
-        add_compile_options(-ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
-    endif()
+    # Of two that match, the compiler takes the last.
+    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
 endif()
 
 # Folders made by an install are 0755 under any umask, as files are 0644

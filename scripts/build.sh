@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Configures and builds one preset (default: dev).
-# Usage: scripts/build.sh [dev|run|asan|fuzz|windows]
+# Usage: scripts/build.sh [dev|run|release|asan|fuzz|windows|windows-release]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-dev}
 # The Windows build needs Qt and GoogleTest built for Windows (once, cached).
-if [ "$preset" = windows ]; then
+if [[ $preset = windows* ]]; then
     scripts/build-qt-windows.sh
 fi
 cmake --preset "$preset" >/dev/null

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that one purpose needs: "run" (build and
 # run the program), "test" (the Linux tests, benchmarks, fuzzing, packaging
-# checks, screenshots; the default) or "windows" (cross-building the Windows
+# checks, screenshots; the default), "windows" (cross-building the Windows
 # program and testing it under Wine; scripts/build-qt-windows.sh asks for
-# it). Safe to run again: only missing packages are installed.
-# Usage: scripts/install-deps.sh [run|test|windows]
+# it) or "release" (the Debian package and the comparison of releases;
+# scripts/release.sh asks for it, and for "windows" through the build).
+# Safe to run again: only missing packages are installed.
+# Usage: scripts/install-deps.sh [run|test|windows|release]
 set -euo pipefail
 
 purpose=${1:-test}
@@ -22,7 +24,7 @@ case $purpose in
             # engine tests, benchmarks and fuzzing; the formatter the code is held to
             libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
             # packaging and its checks
-            dpkg-dev file desktop-file-utils appstream
+            dpkg-dev file desktop-file-utils appstream lintian
             # real-window runs, tests that drive them, and screenshots
             xvfb xauth xdotool x11-apps x11-utils imagemagick python3 python3-xlib
             # the same under a window manager, and under Wayland (weston, Xwayland)
@@ -45,11 +47,17 @@ case $purpose in
             dpkg-dev googletest
             # running the Windows programs: Wine, its fonts, and a private display
             wine64 fonts-wine xvfb xauth
-            # the installer
-            nsis
+            # the installer, and the zip made in sorted order
+            nsis zip
         )
         ;;
-    *) echo "install-deps: usage: $0 [run|test|windows]" >&2; exit 2 ;;
+    release)
+        packages+=(
+            # the Debian package, and what tells two releases apart
+            dpkg-dev file diffoscope-minimal
+        )
+        ;;
+    *) echo "install-deps: usage: $0 [run|test|windows|release]" >&2; exit 2 ;;
 esac
 
 missing=()

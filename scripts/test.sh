@@ -3,7 +3,9 @@
 # build, its in-process tests again in an AddressSanitizer +
 # UndefinedBehaviorSanitizer build, then the Windows build under Wine (its Qt
 # is built once and cached: 13 to 30 minutes on a fresh machine), then fuzzes
-# the engine for a short while: a broken build fails first.
+# the engine for a short while: a broken build fails first. Last, the packages
+# of the builds tested are made again in another clone, without tests, and
+# must be the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -21,3 +23,6 @@ echo "== windows build"
 scripts/build.sh windows
 ctest --preset windows --parallel 2
 scripts/fuzz.sh 30
+echo "== release made twice"
+scripts/release.sh dev windows
+scripts/check-release.sh dist
