@@ -32,7 +32,7 @@ mkdir dist
 say "building the Debian package ($linux)"
 cmake --preset "$linux" >/dev/null
 cmake --build --preset "$linux" >/dev/null
-# shellcheck source=/dev/null
+# shellcheck source=src/product/product.env.in
 source "build/$linux/product.env"
 name=$product_executable-$product_version
 rm -rf "build/$linux/packages"
