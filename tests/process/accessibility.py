@@ -147,6 +147,16 @@ press(board)
 check(opened() == ["http://www.brimwell.example/velto-free-arithmancy/ssd.php?page=home-page"],
       f"board link opened {opened()}")
 
+# The Help menu, opened from the keyboard, is a menu of named commands.
+subprocess.run(["xdotool", "search", "--name", "^" + title + "$", "windowfocus"], check=False)
+key("alt+h")
+menu = retry(lambda: [m for m in by(application(), "popup menu") if m.getState().contains(pyatspi.STATE_SHOWING)],
+             "the Help menu as a popup menu")[0]
+check([i.name for i in by(menu, "menu item")] == ["Online Help", "Visit Us Online", "Check for Software Update",
+                                                 "About Software"], f"the Help menu reads {[i.name for i in menu]}")
+key("Escape")
+key("Escape")
+
 # The About window. On a loaded machine the keys can come before the window
 # takes them: like a user, close whatever opened and press them again, three
 # times at most.

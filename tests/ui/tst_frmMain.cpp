@@ -46,6 +46,7 @@ private slots:
     void hiddenControlsLieBelowTheClientArea();
     void linkPointerOnItsFingertip();
     void ampersandShownOnce();
+    void menusReadAsMenus();
     void pastedNamesArriveWhole_data();
     void pastedNamesArriveWhole();
     void placedWithItsTitleBarOnTheScreen_data();
@@ -489,6 +490,28 @@ void TestMainWindow::ampersandShownOnce()
     const QString caption = m_window->lblCobrand->text();
     QCOMPARE(caption.count('&'), 1);
     QCOMPARE(caption.size(), 184); // 185 as written, with "&&"
+}
+
+// A screen reader hears each menu as a popup menu, and its commands by the
+// names a sighted user reads.
+void TestMainWindow::menusReadAsMenus()
+{
+    const QList<QMenu*> menus = m_window->menuBar()->findChildren<QMenu*>();
+    QVERIFY(menus.size() >= 2);
+    for (QMenu* menu : menus) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(menu);
+        QCOMPARE(read->role(), QAccessible::PopupMenu);
+        QStringList heard, shown;
+        for (int i = 0; i < read->childCount(); ++i) {
+            if (read->child(i)->role() == QAccessible::MenuItem)
+                heard << read->child(i)->text(QAccessible::Name);
+        }
+        for (const QAction* command : menu->actions()) {
+            if (!command->isSeparator())
+                shown << QString(command->text()).remove(u'&');
+        }
+        QCOMPARE(heard, shown);
+    }
 }
 
 void TestMainWindow::pastedNamesArriveWhole_data()

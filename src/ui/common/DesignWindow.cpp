@@ -10,10 +10,11 @@ namespace velto {
 
 namespace {
 
-// Qt calls a window made from a plain widget a filler and a frame a frame, the
-// role of a top-level window: a screen reader then takes the focus for lying
-// outside the active window and says nothing. Such a window is a dialog (read
-// out as it opens), and a frame a group inside it.
+// Qt calls a window of ours made from a plain widget a filler and a frame a
+// frame, the role of a top-level window: a screen reader then takes the focus
+// for lying outside the active window and says nothing. Such a window is a
+// dialog (read out as it opens), and a frame a group inside it. Qt's own
+// windows (a menu is a plain widget too) keep the roles Qt gives them.
 QAccessibleInterface* designAccessible(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -27,7 +28,8 @@ QAccessibleInterface* designAccessible(const QString& className, QObject* object
         return new QAccessibleWidget(widget, QAccessible::Separator);
     if (className == QLatin1String("velto::Announcement"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
-    if (widget->isWindow() && object->metaObject()->superClass() == &QWidget::staticMetaObject)
+    if (widget->isWindow() && className.startsWith(QLatin1String("velto::"))
+        && object->metaObject()->superClass() == &QWidget::staticMetaObject)
         return new QAccessibleWidget(widget, QAccessible::Dialog);
     return nullptr;
 }
