@@ -49,7 +49,8 @@ void answerHelpOrVersion(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     answerHelpOrVersion(argc, argv);
-    velto::prepareProcess();
+    if (!velto::prepareProcess())
+        return EXIT_FAILURE;
     // Fontconfig reads its configuration while Qt connects to the display.
     velto::preloadFontConfiguration();
     std::unique_ptr<QApplication> app = velto::openApplication(argc, argv);

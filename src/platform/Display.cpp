@@ -64,15 +64,29 @@ void ignoreScaling(const char* variable, const char* usable)
 // screen. Below half size captions are under 6 pixels high; at eight times
 // the main window still fits an 8K screen. A font DPI of 96 is a factor of 1.
 // Each is read as Qt reads it.
+bool usableFactor(double factor)
+{
+    return factor >= 0.5 && factor <= 8;
+}
+
 void dropUnusableScaling()
 {
     bool ok = false;
     const double factor = qgetenv("QT_SCALE_FACTOR").toDouble(&ok);
-    if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && (!ok || !(factor >= 0.5 && factor <= 8)))
+    if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && (!ok || !usableFactor(factor)))
         ignoreScaling("QT_SCALE_FACTOR", "a factor from 0.5 to 8");
     const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI", &ok);
     if (!qEnvironmentVariableIsEmpty("QT_FONT_DPI") && (!ok || dpi < 48 || dpi > 768))
         ignoreScaling("QT_FONT_DPI", "a whole number from 48 to 768");
+    // "1.5;2" by the screens' order or "HDMI-1=1.5;DP-1=2" by their names;
+    // Qt passes over what is no positive number.
+    for (const QByteArray& screen : qgetenv("QT_SCREEN_SCALE_FACTORS").split(';')) {
+        const double each = screen.mid(screen.lastIndexOf('=') + 1).toDouble(&ok);
+        if (ok && each > 0 && !usableFactor(each)) {
+            ignoreScaling("QT_SCREEN_SCALE_FACTORS", "factors from 0.5 to 8");
+            break;
+        }
+    }
 }
 
 } // namespace

@@ -6,6 +6,12 @@ namespace velto {
 // the null device where closed), a home folder known, relative XDG base
 // folders ignored, a write to a dead pipe or past the file size limit failing
 // instead of killing, requests to terminate caught. Call first thing in main.
-void prepareProcess();
+// False, said in a line on standard error, where the system allows too few
+// descriptors or threads to run the program at all.
+bool prepareProcess();
+
+// Whether the system lets the process have the descriptors and threads that
+// the program needs at most; raises its own descriptor limit where it may.
+bool resourcesToRun();
 
 } // namespace velto

@@ -155,9 +155,10 @@ rm -rf "$folder" && store "$today"
 
 # 7. Settings files and clocks of other programs and odd settings. A UTF-8
 # byte-order mark: the date is read, the mark and every other line kept. A
-# relative config folder is ignored, as the base-directory rules ask. Past the
-# year 9999, and with no room to write a byte, the old date stays; nothing is
-# killed and nothing is left behind.
+# relative config or runtime folder is ignored, as the base-directory rules
+# ask. Past the
+# year 9999, and with no room to write a byte, the old date stays; nothing
+# is killed and nothing is left behind.
 printf '\xEF\xBB\xBF[Settings]\nDuration=2001-01-01\nSize=2\n\n; kept\n[Other]\nDuration=x\n' > "$settings"
 "$binary" & app=$!; pids+=("$app")
 answer_reminder "byte-order mark" n
@@ -165,9 +166,10 @@ kill -TERM "$app"; wait "$app" || fail "byte-order mark: status $?"
 [ "$(cat -A "$settings")" = $'M-oM-;M-?[Settings]$\nDuration='"$today"$'$\nSize=2$\n$\n; kept$\n[Other]$\nDuration=x$' ] ||
     fail "byte-order mark, other lines: $(cat -A "$settings")"
 mkdir -p "$work/started-here" "$work/home"
-(cd "$work/started-here" && HOME=$work/home XDG_CONFIG_HOME=relative start_quietly_and_terminate "relative config folder")
-[ ! -e "$work/started-here/relative" ] && [ -f "$work/home/.config/$product_executable/$product_executable.conf" ] ||
-    fail "a relative config folder was used: $(find "$work/started-here" "$work/home")"
+(cd "$work/started-here" &&
+    HOME=$work/home XDG_CONFIG_HOME=relative XDG_RUNTIME_DIR=run start_quietly_and_terminate "relative folders")
+[ -z "$(ls -A "$work/started-here")" ] && [ -f "$work/home/.config/$product_executable/$product_executable.conf" ] ||
+    fail "a relative folder was used: $(find "$work/started-here" "$work/home")"
 for limit in "the year 10000" "a file size limit of 0"; do
     store 2001-01-01
     if [ "$limit" = "the year 10000" ]; then
@@ -216,7 +218,9 @@ fi
 
 # 9. A scale that cannot give a usable window (none, a dot, off every
 # screen) is set aside with one line: the window shows at its designed size.
-for scale in QT_SCALE_FACTOR=0 QT_SCALE_FACTOR=-1 QT_SCALE_FACTOR=1e9 QT_SCALE_FACTOR=nan QT_FONT_DPI=10000; do
+# Xvfb's one screen is named "screen".
+for scale in QT_SCALE_FACTOR=0 QT_SCALE_FACTOR=-1 QT_SCALE_FACTOR=1e9 QT_SCALE_FACTOR=nan QT_FONT_DPI=10000 \
+    QT_SCREEN_SCALE_FACTORS=0.01 "QT_SCREEN_SCALE_FACTORS=screen=1e3;x=1"; do
     env "$scale" "$binary" 2>"$work/said" & app=$!; pids+=("$app")
     wait_window "$main_title" || fail "$scale: no main window"
     read -r _ _ width _ < <(frame_geometry "$(window_ids "$main_title" | head -n 1)")

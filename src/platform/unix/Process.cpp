@@ -1,15 +1,23 @@
 #include "platform/Process.h"
 
 #include "platform/Termination.h"
+#include "product/Product.h"
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <latch>
 #include <pwd.h>
+#include <sys/resource.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace velto {
 
@@ -37,9 +45,43 @@ void openStandardDescriptors()
     }
 }
 
+// Qt and GLib end the process, or wait for ever, when the system refuses
+// them a descriptor or a thread; the program holds 20 descriptors and 6
+// threads at most (the file dialog open, a screen reader listening). A start
+// that cannot have them would crash, or hang holding the instance lock.
+constexpr rlim_t NeededDescriptors = 64;
+constexpr int NeededThreads = 8;
+
+bool enoughDescriptors()
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= NeededDescriptors)
+        return true;
+    limit.rlim_cur = std::min(NeededDescriptors, limit.rlim_max);
+    return limit.rlim_cur == NeededDescriptors && ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+}
+
+bool enoughThreads()
+{
+    std::latch started(1);
+    std::vector<std::jthread> threads;
+    try {
+        for (int i = 0; i < NeededThreads; ++i)
+            threads.emplace_back([&started] { started.wait(); });
+    } catch (const std::system_error&) {
+    }
+    started.count_down();
+    return threads.size() == NeededThreads;
+}
+
 } // namespace
 
-void prepareProcess()
+bool resourcesToRun()
+{
+    return enoughDescriptors() && enoughThreads();
+}
+
+bool prepareProcess()
 {
     openStandardDescriptors();
     struct sigaction action {};
@@ -53,13 +95,21 @@ void prepareProcess()
     if (user && user->pw_dir && user->pw_dir[0] == '/')
         ::setenv("HOME", user->pw_dir, 1);
     // The base-directory rules ignore a relative folder, which would put the
-    // settings wherever the program was started from.
-    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
+    // settings (or a runtime folder Qt makes) wherever the program was
+    // started from.
+    for (const char* variable :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
         const char* value = ::getenv(variable);
         if (value && value[0] != '/')
             ::unsetenv(variable);
     }
     catchTerminationSignals();
+    if (resourcesToRun())
+        return true;
+    std::fprintf(stderr,
+                 "%s: the system allows it too few file descriptors or threads (ulimit -n, ulimit -u)\n",
+                 product::Executable);
+    return false;
 }
 
 } // namespace velto

@@ -4,9 +4,15 @@
 
 namespace velto {
 
-void prepareProcess()
+bool prepareProcess()
 {
     catchTerminationSignals();
+    return true;
+}
+
+bool resourcesToRun()
+{
+    return true;
 }
 
 } // namespace velto
