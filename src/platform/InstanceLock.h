@@ -8,14 +8,16 @@ namespace velto {
 // the lock is held for the life of this object. Only a live copy refuses.
 class InstanceLock {
 public:
-    enum class Result { Acquired, HeldByAnother, Unavailable };
+    // OutOfResources: too few descriptors or too little memory to tell.
+    enum class Result { Acquired, HeldByAnother, Unavailable, OutOfResources };
 
     InstanceLock();
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // Unavailable: no lock could be made at all.
+    // Unavailable: no lock could be made where it belongs (a runtime folder
+    // that is unusable), which tells nothing either way.
     Result acquire();
 
 private:

@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 #include "platform/Resources.h"
 #include "platform/Settings.h"
+#include "product/Product.h"
 #include "shell/Shutdown.h"
 #include "ui/about/frmAbout.h"
 #include "ui/common/VendorPages.h"
@@ -14,6 +15,9 @@
 #include <QDate>
 #include <QLoggingCategory>
 #include <QPointer>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace velto {
 
@@ -50,6 +54,15 @@ frmMain* StartUp()
     const InstanceLock::Result locked = lock.acquire();
     if (locked == InstanceLock::Result::Unavailable) // a working program is better than none
         qCInfo(lcShell) << "no other copy can be detected: starting all the same";
+    if (locked == InstanceLock::Result::OutOfResources) {
+        // Another copy may run, and two would share one settings file; with
+        // nothing loaded yet there is nothing to unload.
+        std::fprintf(stderr,
+                     "%s: too few file descriptors or too little memory to tell whether another copy runs\n",
+                     product::Executable);
+        std::fflush(nullptr);
+        std::_Exit(EXIT_FAILURE);
+    }
     if (locked == InstanceLock::Result::HeldByAnother) {
         showMessage({nullptr, QStringLiteral("Application is already running"), QMessageBox::Information});
         CloseAllWindows();

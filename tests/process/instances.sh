@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Two starts at the same instant give one program, round after round (a
-# second start's refusal is in desktop.sh, the lock itself in tst_shell).
+# Two starts at the same instant give one program, round after round, and so
+# do starts short of descriptors (a second start's refusal is in desktop.sh,
+# the lock itself in tst_shell).
 # Usage: instances.sh <velto-arithmancy binary> [race rounds]
 binary=$1
 rounds=${2:-10}
@@ -19,4 +20,21 @@ for ((round = 1; round <= rounds; round++)); do
     poll "[ \$(count_windows '$message_title') -eq 0 ] && [ \$(count_windows '$main_title') -eq 0 ]" 5 ||
         fail "round $round: windows stayed"
 done
-echo "instances: $rounds races with one winner each"
+
+# Beside a running copy, a start short of descriptors says so and ends: it
+# could neither tell whether that copy runs nor run itself. With the 64 it
+# asks for it sees the copy and is refused. Never a second main window.
+"$binary" & first=$!; pids+=("$first")
+wait_window "$main_title" || fail "no main window to start beside"
+for limit in 8 9 63 64; do
+    (ulimit -n "$limit" && exec "$binary") 2>"$work/said" & app=$!; pids+=("$app")
+    poll "! kill -0 $app || [ \$(count_windows '$message_title') -gt 0 ]" 20 ||
+        fail "ulimit -n $limit: neither ended nor refused"
+    [ "$(count_windows "$main_title")" -eq 1 ] || fail "ulimit -n $limit: a second main window"
+    [ "$limit" -lt 64 ] || break
+    status=0; wait "$app" || status=$?
+    [ "$status" -eq 1 ] && grep -q "too few file descriptors" "$work/said" ||
+        fail "ulimit -n $limit: status $status, said $(cat "$work/said")"
+done
+[ "$(count_windows "$message_title")" -eq 1 ] || fail "ulimit -n 64: not refused"
+echo "instances: $rounds races with one winner each; starts short of descriptors end"

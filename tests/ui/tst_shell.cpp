@@ -303,7 +303,7 @@ void TestShell::secondCopyIsToldAndEnds()
     ::close(folder);
     QVERIFY(folderFree);
     // A start that can open its runtime folder but not one file more takes
-    // nobody's lock away.
+    // nobody's lock away, and cannot tell whether another copy runs.
     rlimit saved{};
     QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
     const int lowestFree = ::dup(0);
@@ -313,7 +313,7 @@ void TestShell::secondCopyIsToldAndEnds()
     QVERIFY(::setrlimit(RLIMIT_NOFILE, &starved) == 0);
     const InstanceLock::Result shortOfDescriptors = InstanceLock().acquire();
     QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
-    QCOMPARE(shortOfDescriptors, InstanceLock::Result::Unavailable);
+    QCOMPARE(shortOfDescriptors, InstanceLock::Result::OutOfResources);
     QCOMPARE(InstanceLock().acquire(), InstanceLock::Result::HeldByAnother);
 #endif
     int ends = 0;
@@ -639,7 +639,8 @@ void TestShell::fontsAreReadWithoutAThread()
 #else
     // Under a process limit that leaves no room for a thread, the font
     // configuration is read at once instead of the start ending in
-    // std::terminate. The limit binds an ordinary user only
+    // std::terminate, and the program knows it cannot run (Qt would wait for
+    // its threads for ever). The limit binds an ordinary user only
     // (tst_shell_unprivileged).
     rlimit saved{};
     QVERIFY(::getrlimit(RLIMIT_NPROC, &saved) == 0);
@@ -658,11 +659,14 @@ void TestShell::fontsAreReadWithoutAThread()
     } catch (const std::system_error&) {
         threw = true;
     }
+    const bool runs = resourcesToRun();
     ::setrlimit(RLIMIT_NPROC, &saved);
     fonts::waitForConfiguration();
     if (!bound)
         QSKIP("a process limit does not bind this user (root)");
     QVERIFY(!threw);
+    QVERIFY(!runs);
+    QVERIFY(resourcesToRun());
 #endif
 }
 

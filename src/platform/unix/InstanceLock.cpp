@@ -73,6 +73,13 @@ bool strangerAt(int folder, const QByteArray& name)
         && (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid());
 }
 
+// A failed open for want of descriptors or memory, which says nothing about
+// what is there.
+bool outOfResources()
+{
+    return errno == EMFILE || errno == ENFILE || errno == ENOMEM;
+}
+
 // A folder that is not empty is moved aside rather than deleted.
 bool clearAway(int folder, const QByteArray& name)
 {
@@ -102,7 +109,7 @@ InstanceLock::Result InstanceLock::acquire()
     }
     const int folder = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
-        return Result::Unavailable;
+        return outOfResources() ? Result::OutOfResources : Result::Unavailable;
     const bool guarded = guardFolder(folder);
     const QByteArray name = QFile::encodeName(applicationName() + QStringLiteral(".lock"));
 
@@ -122,9 +129,13 @@ InstanceLock::Result InstanceLock::acquire()
             }
             break;
         }
+        if (file.fd < 0 && outOfResources()) {
+            result = Result::OutOfResources;
+            break;
+        }
         // No copy of ours made a link, folder, FIFO, socket or another user's
-        // file; a failed open (no descriptors, memory or sound disk) proves
-        // nothing. Cleared only under the guard: never another copy's lock.
+        // file; a failed open proves nothing. Cleared only under the guard:
+        // never another copy's lock.
         if ((file.fd < 0 && !strangerAt(folder, name)) || !guarded || !clearAway(folder, name))
             break;
         qCInfo(lcPlatform) << "took over the instance lock's place in" << path << "from what no copy made";
