@@ -33,8 +33,8 @@ case $purpose in
             qt6-gtk-platformtheme gnome-themes-extra
             # reading the windows from outside, as a screen reader does
             at-spi2-core python3-pyatspi dbus-daemon
-            # a clock past the year 9999
-            faketime
+            # a clock past the year 9999, and system calls made to fail
+            faketime strace
         )
         ;;
     windows)

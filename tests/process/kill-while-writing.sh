@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Kills a program that writes "Duration" in a loop with SIGKILL at random
 # moments, and checks after every kill that the settings file still reads
-# back as a valid date. Usage: kill-while-writing.sh <settings_writer> [kills]
+# back as a valid date; the next write clears what a kill left. Then makes
+# single writes fail under strace: a failed sync or read, and a read-back
+# that fails, each counted as failed, the old file kept, and logged as what
+# happened. Usage: kill-while-writing.sh <settings_writer> [kills]
 set -euo pipefail
 writer=$1
 kills=${2:-200}
@@ -22,4 +25,25 @@ for ((k = 1; k <= kills; k++)); do
     [ -f "$file" ] || continue # killed before its first write
     [[ "$(cat "$file")" =~ $whole ]] || { echo "FAIL: kill $k left a corrupt settings file:" >&2; cat -A "$file" >&2; exit 1; }
 done
-echo "kill-while-writing: $kills kills, settings file intact after each ($(cat "$file" | tr '\n' ' '))"
+# A kill at the rename leaves a temporary file, as this one; the next write
+# clears it, and nothing else.
+touch "$file.Xy12Ab" "$file.bak"
+"$writer" 1 || { echo "FAIL: a write after the kills failed" >&2; exit 1; }
+[ "$(ls -A "$(dirname "$file")" | tr '\n' ' ')" = "$name.conf $name.conf.bak " ] ||
+    { echo "FAIL: left: $(ls -A "$(dirname "$file")")" >&2; exit 1; }
+
+export QT_LOGGING_RULES='velto.*=true'
+# What strace makes fail | what is logged | whether the old file stays.
+for fault in "-e inject=fdatasync:error=EIO|could not be synced: Input/output error|kept" \
+    "-P $file -e inject=read:error=EIO|cannot be read: Input/output error|kept" \
+    "-P $file -e inject=openat:error=EIO:when=2|written, but the store does not read back|new"; do
+    IFS='|' read -r options said kept <<<"$fault"
+    before=$(cat "$file")
+    # shellcheck disable=SC2086 # the options are words
+    if strace -f -o /dev/null $options "$writer" 1 2>"$work/said"; then
+        echo "FAIL: $options: the write counted as done" >&2; exit 1
+    fi
+    grep -q "$said" "$work/said" || { echo "FAIL: $options: said $(cat "$work/said")" >&2; exit 1; }
+    [ "$kept" = new ] || [ "$(cat "$file")" = "$before" ] || { echo "FAIL: $options: the file changed" >&2; exit 1; }
+done
+echo "kill-while-writing: $kills kills, settings file intact after each ($(cat "$file" | tr '\n' ' ')); failed writes"

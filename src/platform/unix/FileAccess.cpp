@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,7 +17,10 @@ FileContents readFileStart(const QString& path, std::size_t maxBytes)
     // FIFO put in the file's place cannot hang the program.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return {errno == ENOENT ? Status::Missing : Status::Unreadable, {}};
+        return {errno == ENOENT ? Status::Missing : Status::Unreadable,
+                {},
+                true,
+                QString::fromLocal8Bit(std::strerror(errno))};
     struct stat info {};
     QFile file;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
@@ -27,9 +31,9 @@ FileContents readFileStart(const QString& path, std::size_t maxBytes)
     // One byte more than allowed tells a file that is too long.
     const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
     if (file.error() != QFileDevice::NoError)
-        return {};
+        return {Status::Unreadable, {}, true, file.errorString()};
     const auto max = static_cast<qsizetype>(maxBytes);
-    return {Status::Read, bytes.left(max).toStdString(), bytes.size() <= max};
+    return {Status::Read, bytes.left(max).toStdString(), bytes.size() <= max, {}};
 }
 
 } // namespace velto

@@ -3,11 +3,13 @@
 #include "platform/FileAccess.h"
 #include "platform/Log.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,7 +154,8 @@ std::optional<QString> iniValue(const QByteArray& text, const QByteArray& sectio
     return QString::fromUtf8(value.startsWith('@') ? value.mid(1) : value);
 }
 
-// Empty for no store; nothing for one that is no regular file or too large.
+// Empty for no store; nothing for one that cannot be read, is no regular
+// file or is too large.
 std::optional<QByteArray> readStore(const QString& path)
 {
     const FileContents store = readFileStart(path, MaxStoreBytes);
@@ -160,9 +163,29 @@ std::optional<QByteArray> readStore(const QString& path)
         return QByteArray();
     if (store.status == FileContents::Status::Read && store.whole)
         return QByteArray::fromStdString(store.bytes);
-    qCInfo(lcPlatform) << "settings store" << path << "is no regular file of at most" << MaxStoreBytes
-                       << "bytes";
+    if (store.status == FileContents::Status::Read)
+        qCInfo(lcPlatform) << "settings store" << path << "is larger than" << MaxStoreBytes << "bytes";
+    else if (!store.error.isEmpty())
+        qCInfo(lcPlatform) << "settings store" << path << "cannot be read:" << qPrintable(store.error);
+    else
+        qCInfo(lcPlatform) << "settings store" << path << "is no regular file";
     return std::nullopt;
+}
+
+// What a write killed before its rename left: a temporary file of the store's
+// name and six more letters. The instance lock keeps any other writer away.
+void removeLeftovers(const QByteArray& file)
+{
+    const QByteArray folder = folderOf(file);
+    const QString name = QFile::decodeName(file.mid(folder.size() + 1));
+    const QStringList left = QDir(QFile::decodeName(folder))
+                                 .entryList({name + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString& leftover : left) {
+        const QByteArray path = folder + '/' + QFile::encodeName(leftover);
+        struct stat info {};
+        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+            ::unlink(path.constData());
+    }
 }
 
 } // namespace
@@ -175,35 +198,45 @@ std::optional<QString> readSetting(const QString& section, const QString& name)
 
 bool writeSetting(const QString& section, const QString& name, const QString& value)
 {
-    const auto refused = [](const char* why) {
-        qCInfo(lcPlatform) << "settings not written:" << why;
+    const auto refused = [](const QString& why) {
+        qCInfo(lcPlatform).noquote() << "settings not written:" << why;
         return false;
     };
     const std::optional<QByteArray> file = storeFile();
     if (!file)
-        return refused("the store or its folder is a link of somebody else's, or a loop");
+        return refused(QStringLiteral("the store or its folder is a link of somebody else's, or a loop"));
     if (!makeFolder(folderOf(*file)))
-        return refused("its folder cannot be made");
+        return refused(QStringLiteral("its folder cannot be made"));
     const std::optional<QByteArray> old = readStore(QFile::decodeName(*file));
     // A store its user made read-only stays as it is.
     if (!old || (::access(file->constData(), F_OK) == 0 && ::access(file->constData(), W_OK) != 0))
-        return refused("the store cannot be read or is read-only");
+        return refused(QStringLiteral("the store cannot be read or is read-only"));
     const QByteArray sectionName = section.toUtf8(), key = name.toUtf8();
     // A byte-order mark the file began with stays at its start.
     const QByteArray body = withoutBom(*old);
     const QByteArray text = old->left(old->size() - body.size())
         + withSetting(body, sectionName, key, value.toUtf8());
+    removeLeftovers(*file);
     // Whole or not at all. On a full disk Qt's commit renames an empty file
-    // over the old one and calls that a success: the flush is checked first.
+    // over the old one and calls that a success, and it ignores a failed
+    // sync: the flush and the sync are checked first.
     QSaveFile out(QFile::decodeName(*file));
     if (!out.open(QIODevice::WriteOnly)
         || !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || out.write(text) != text.size() || !out.flush() || !out.commit())
-        return refused("the new file could not be written whole (a full or read-only disk?)");
+        || out.write(text) != text.size() || !out.flush())
+        return refused(QStringLiteral("the new file: ") + out.errorString());
+    if (::fdatasync(out.handle()) != 0)
+        return refused(QStringLiteral("the new file could not be synced: ")
+                       + QString::fromLocal8Bit(std::strerror(errno)));
+    if (!out.commit())
+        return refused(QStringLiteral("the new file could not replace the old: ") + out.errorString());
     // Read back as the next start will read it.
     const std::optional<QByteArray> reread = readStore(QFile::decodeName(*file));
-    return (reread && iniValue(*reread, sectionName, key) == value)
-        || refused("the store does not read back what was written");
+    if (!reread || iniValue(*reread, sectionName, key) != value) {
+        qCInfo(lcPlatform) << "settings written, but the store does not read back what was written";
+        return false;
+    }
+    return true;
 }
 
 } // namespace velto
