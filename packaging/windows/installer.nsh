@@ -33,8 +33,11 @@
 !macro VELTO_COMPLETE_UNINSTALL_ENTRY ENTRY UNINSTALLER
     WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" NoModify 1
     WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" NoRepair 1
+    ; Run in place (_?=), so that its caller waits for it and gets its status:
+    ; otherwise the uninstaller starts a copy of itself and reports success at
+    ; once, even where it then refuses to touch a running program.
     WriteRegStr SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" QuietUninstallString \
-        '"$INSTDIR\${UNINSTALLER}.exe" /S'
+        '"$INSTDIR\${UNINSTALLER}.exe" /S _?=$INSTDIR'
     WriteRegStr SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" InstallLocation "$INSTDIR"
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" EstimatedSize $0
@@ -55,3 +58,40 @@
     ${EndIf}
     Pop $0
 !macroend
+
+; Run in place, the uninstaller can remove neither its own file nor its
+; folder: a copy in the temporary folder does, once this one has ended. The
+; copy, as NSIS's own copy for an uninstall started from Windows, first waits
+; for the uninstaller it came from to end.
+!macro VELTO_WAIT_FOR_ORIGINAL UNINSTALLER
+    ${If} $EXEDIR != $INSTDIR
+        Push $0
+        Push $1
+        ${For} $1 1 100
+            ClearErrors
+            FileOpen $0 "$INSTDIR\${UNINSTALLER}.exe" a
+            ${IfNot} ${Errors}
+                FileClose $0
+                ${Break}
+            ${EndIf}
+            ${IfNot} ${FileExists} "$INSTDIR\${UNINSTALLER}.exe"
+                ${Break}
+            ${EndIf}
+            Sleep 100
+        ${Next}
+        Pop $1
+        Pop $0
+    ${EndIf}
+!macroend
+
+Function un.onUninstSuccess
+    ${If} $EXEDIR == $INSTDIR
+        GetTempFileName $0
+        Delete $0
+        CopyFiles /SILENT "$EXEPATH" "$0.exe"
+        SetOutPath $TEMP
+        Exec '"$0.exe" /S _?=$INSTDIR'
+    ${Else}
+        Delete /REBOOTOK "$EXEPATH"
+    ${EndIf}
+FunctionEnd

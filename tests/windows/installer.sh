@@ -44,8 +44,9 @@ folder="C:\\Program Files\\$product_name"
 programs='C:\ProgramData\Microsoft\Windows\Start Menu\Programs'
 uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_name"
 settings_key="HKCU\\Software\\$product_vendor\\$product_executable\\Settings"
-# The uninstaller runs in place (_?=), so that the script can wait for it:
-# that way it leaves only itself behind.
+# The uninstaller is called exactly as Apps & Features' QuietUninstallString
+# gives it, as package managers call it: its status must be the uninstall's.
+quiet="for /f \"tokens=2,*\" %%a in ('reg query \"$uninstall_key\" /v QuietUninstallString') do set quiet=%%b"
 cat >"$scratch/steps.bat" <<BAT
 @echo off
 "$(windows_path "$installer")" /S
@@ -66,8 +67,12 @@ echo == session at 200 %%: %errorlevel%
 reg query "$settings_key" /v Duration
 "$(windows_path "$session")" --running "$folder\\$product_executable.exe" "$product_title" "$(windows_path "$scratch/running.bat")"
 reg add "$settings_key" /v Duration /d 2026-01-01 /f
-"$folder\\Uninstall.exe" /S _?=$folder
-echo == uninstalled
+$quiet
+%quiet%
+echo == uninstalled %errorlevel%
+"$(windows_path "$session")" --gone "$folder" 30
+echo == folder gone %errorlevel%
+reg query "HKCU\\Software\\$product_vendor"
 dir /s /b /a-d "$folder"
 dir /s /b /a-d "$programs"
 reg query "$uninstall_key"
@@ -78,7 +83,8 @@ BAT
 cat >"$scratch/running.bat" <<BAT
 @echo off
 echo == running
-"$folder\\Uninstall.exe" /S _?=$folder
+$quiet
+%quiet%
 echo == uninstall while running: %errorlevel%
 dir /s /b /a-d "$folder"
 dir /s /b /a-d "$programs"
@@ -105,7 +111,7 @@ grep -q '^ *UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in
 for flag in NoModify NoRepair; do
     grep -qE "^ +$flag +REG_DWORD +0x1\$" <<<"$installed" || fail "$flag is not the number 1"
 done
-grep -qxF "    QuietUninstallString    REG_SZ    \"$folder\\Uninstall.exe\" /S" <<<"$installed" ||
+grep -qxF "    QuietUninstallString    REG_SZ    \"$folder\\Uninstall.exe\" /S _?=$folder" <<<"$installed" ||
     fail "no QuietUninstallString"
 grep -qxF "    InstallLocation    REG_SZ    $folder" <<<"$installed" || fail "no InstallLocation"
 # In KB, as the files installed take on disk, the uninstaller among them.
@@ -132,9 +138,13 @@ done
 grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$running" || fail "the Start menu entry went while the program ran"
 grep -q 'UninstallString.*Uninstall.exe' <<<"$running" || fail "the Apps & Features entry went while the program ran"
 
-[ "$(grep -c '^C:\\Program Files' <<<"$uninstalled")" -eq 1 ] || fail "files left after uninstalling"
+grep -qx '== uninstalled 0' <<<"$uninstalled" || fail "the quiet uninstall did not end with status 0"
+grep -qx '== folder gone 0' <<<"$uninstalled" || fail "files left after uninstalling"
+# One settings key, the program's own.
+[ "$(grep -c "^HKEY_CURRENT_USER\\\\Software\\\\$product_vendor\\\\[^\\]*\$" <<<"$uninstalled")" -eq 1 ] ||
+    fail "a second settings key: $(grep '^HKEY_CURRENT_USER' <<<"$uninstalled")"
 grep -qF "$product_name" <<<"$(grep '^C:\\ProgramData' <<<"$uninstalled")" && fail "Start menu entry left"
-grep -q 'UninstallString' <<<"$uninstalled" && fail "Apps & Features entry left"
+grep -q ' UninstallString' <<<"$uninstalled" && fail "Apps & Features entry left"
 grep -q 'Duration.*REG_SZ.*2026-01-01' <<<"$uninstalled" || fail "the user's settings went with the program"
 grep -qx '== vendor key 1' <<<"$uninstalled" || fail "the vendor's key was left in HKLM"
 echo "installer: installed 9 files and a Start menu entry, ran the program, refused to touch it while it ran, uninstalled them, kept the settings"

@@ -7,6 +7,8 @@
 //            <main client width> <main client height> (twips) [folder]
 // or, to run a batch script while the program runs:
 // session.exe --running <program.exe> <main title> <script.bat>
+// or, to wait up to a time for a file or folder to go (status 1 if it stays):
+// session.exe --gone <path> <seconds>
 #include <windows.h>
 
 #include <shellapi.h>
@@ -239,6 +241,10 @@ int main()
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     if (argc == 5 && std::wstring(argv[1]) == L"--running")
         return whileRunning(argv[2], argv[3], argv[4]);
+    if (argc == 4 && std::wstring(argv[1]) == L"--gone")
+        return waitFor([&] { return GetFileAttributesW(argv[2]) == INVALID_FILE_ATTRIBUTES; }, _wtoi(argv[3]))
+            ? 0
+            : 1;
     if (argc < 6)
         fail("usage: session.exe program main-title message-title client-width client-height [folder]");
     const std::wstring program = argv[1], mainTitle = argv[2], messageTitle = argv[3];
@@ -297,11 +303,18 @@ int main()
     CharUpperBuffW(shouted.data(), DWORD(shouted.size()));
     for (const std::wstring& again : {program, shouted}) {
         const PROCESS_INFORMATION second = start(again);
-        HWND message = waitWindow(second.dwProcessId, messageTitle, nullptr, 60);
-        if (!message)
-            fail("a second start showed no message");
+        HWND message = nullptr;
+        // A main window instead fails at once.
+        waitFor(
+            [&] {
+                message = waitWindow(second.dwProcessId, messageTitle, nullptr, 0);
+                return message || !windowsOf(second.dwProcessId, &mainTitle).empty();
+            },
+            60);
         if (!windowsOf(second.dwProcessId, &mainTitle).empty() || windowsOf(0, &mainTitle).size() != 1)
             fail("a second start showed a main window");
+        if (!message)
+            fail("a second start showed no message");
         press(message, {VK_RETURN});
         const DWORD refused = waitEnd(second, 20);
         if (refused != 0)
