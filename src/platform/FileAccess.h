@@ -15,8 +15,8 @@ struct FileContents {
     };
     Status status = Status::Unreadable;
     std::string bytes;
-    bool whole = true; // `bytes` is all the file holds
-    QString error;     // why an existing file could not be read; empty for no regular file
+    bool whole = true;  // `bytes` is all the file holds
+    QString error = {}; // why an existing file could not be read; empty for no regular file
 };
 
 // Reads at most `maxBytes` from the start of the file, and one byte past

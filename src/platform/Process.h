@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace velto {
 
 // Makes the process sound whatever started it: standard descriptors open (on
@@ -13,5 +15,8 @@ bool prepareProcess();
 // Whether the system lets the process have the descriptors and threads that
 // the program needs at most; raises its own descriptor limit where it may.
 bool resourcesToRun();
+
+// A path by its long names, where the file system has 8.3 short ones too.
+QString longPathName(const QString& path);
 
 } // namespace velto

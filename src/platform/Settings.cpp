@@ -1,5 +1,6 @@
 #include "platform/Settings.h"
 
+#include "platform/Process.h"
 #include "product/Product.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,10 @@ namespace velto {
 
 QString applicationName()
 {
-    const QString path = QCoreApplication::applicationFilePath();
+    // Windows names a program as it was started: by its 8.3 short path it
+    // would take another name, and run beside itself under its own lock and
+    // settings key.
+    const QString path = longPathName(QCoreApplication::applicationFilePath());
     return path.isEmpty() ? QString::fromLatin1(product::Executable) : QFileInfo(path).completeBaseName();
 }
 

@@ -110,6 +110,7 @@ private:
 private slots:
     void othersDatesAreNotTheUsers_data();
     void othersDatesAreNotTheUsers();
+    void shortPathsAreMadeLong();
 #endif
 };
 
@@ -225,6 +226,21 @@ void TestShell::othersDatesAreNotTheUsers()
     QCOMPARE(read, QString());
     QVERIFY(messages.messages.empty());
     QCOMPARE(duration(), QDate::currentDate().toString(Qt::ISODate));
+}
+void TestShell::shortPathsAreMadeLong()
+{
+    // Started as C:\PROG~FBU\VELT~2ZA\VELT~FXT.EXE the program must still
+    // call itself by its name.
+    QTemporaryDir folder(QDir::tempPath() + "/Long Folder Name XXXXXX");
+    const QString program = folder.filePath("velto-arithmancy.exe");
+    QVERIFY(QFile(program).open(QIODevice::WriteOnly));
+    std::wstring shortened(MAX_PATH, L'\0');
+    shortened.resize(::GetShortPathNameW(QDir::toNativeSeparators(program).toStdWString().c_str(),
+                                         shortened.data(), MAX_PATH));
+    const QString given = QDir::fromNativeSeparators(QString::fromStdWString(shortened));
+    if (given.isEmpty() || given.endsWith("velto-arithmancy.exe"))
+        QSKIP("no short names on this file system");
+    QCOMPARE(QFileInfo(longPathName(given)).canonicalFilePath(), QFileInfo(program).canonicalFilePath());
 }
 #else
 namespace {

@@ -33,7 +33,7 @@ FileContents readFileStart(const QString& path, std::size_t maxBytes)
     if (file.error() != QFileDevice::NoError)
         return {Status::Unreadable, {}, true, file.errorString()};
     const auto max = static_cast<qsizetype>(maxBytes);
-    return {Status::Read, bytes.left(max).toStdString(), bytes.size() <= max, {}};
+    return {Status::Read, bytes.left(max).toStdString(), bytes.size() <= max};
 }
 
 } // namespace velto

@@ -112,4 +112,9 @@ bool prepareProcess()
     return false;
 }
 
+QString longPathName(const QString& path)
+{
+    return path;
+}
+
 } // namespace velto

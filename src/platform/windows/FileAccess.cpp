@@ -16,7 +16,7 @@ FileContents readFileStart(const QString& path, std::size_t maxBytes)
         return {Status::Unreadable, {}};
     const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
     const auto max = static_cast<qsizetype>(maxBytes);
-    return {Status::Read, bytes.left(max).toStdString(), bytes.size() <= max, {}};
+    return {Status::Read, bytes.left(max).toStdString(), bytes.size() <= max};
 }
 
 } // namespace velto
