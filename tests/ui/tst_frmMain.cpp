@@ -226,6 +226,9 @@ void TestMainWindow::backClearsAndFocusesTheName()
     QVERIFY(!m_window->resultsPageInFront());
     QCOMPARE(shownNumbers(), (QStringList{"9", "9", "0"}));
     QCOMPARE(m_window->cboMonth->currentIndex(), 4);
+    // The last reading is no longer told to a screen reader.
+    const auto* told = m_window->findChild<QWidget*>(QStringLiteral("announcement"));
+    QVERIFY(told->accessibleName().isEmpty() && told->isHidden());
 }
 
 void TestMainWindow::computeKeepsTheFocus()
@@ -377,19 +380,23 @@ void TestMainWindow::noCaptionIsClipped()
     m_window->cmdNext_Click();
     QVERIFY(m_window->findChildren<QLabel*>().size() >= 18);
     QCOMPARE(velto::test::clippedCaptions(m_window.get()), QStringList());
-    // Each result box shows three whole lines of its text; the scroll bar
-    // leads to the rest.
+    // Each result box shows three whole lines of its text, as much room above
+    // them as below; the scroll bar leads to the rest.
     for (ResultBox* box : m_window->txtResult) {
         const QTextBlock block = box->document()->firstBlock();
         QVERIFY(block.layout()->lineCount() > 3);
         QVERIFY(box->verticalScrollBar()->maximum() > 0);
+        QList<QRect> shown;
         for (int i = 0; i < 3; ++i) {
             QTextCursor line(block);
             line.setPosition(block.position() + block.layout()->lineAt(i).textStart());
-            const QRect shown = box->cursorRect(line);
-            QVERIFY2(shown.top() >= 0 && shown.bottom() < box->viewport()->height(),
+            shown << box->cursorRect(line);
+            QVERIFY2(shown.back().top() >= 0 && shown.back().bottom() < box->viewport()->height(),
                      qPrintable(box->objectName() + QStringLiteral(", line %1").arg(i + 1)));
         }
+        const int above = shown.front().top(), below = box->viewport()->height() - 1 - shown.back().bottom();
+        QVERIFY2(std::abs(above - below) <= 1,
+                 qPrintable(QStringLiteral("%1 px above, %2 below").arg(above).arg(below)));
     }
 }
 

@@ -74,6 +74,9 @@ private slots:
     void firstRunWritesTodayQuietly();
     void unreadableDateIsLeftAlone_data();
     void unreadableDateIsLeftAlone();
+    void settingsFileKeepsItsOtherLines_data();
+    void settingsFileKeepsItsOtherLines();
+    void writeCountsWhatReadsBack();
     void failedWriteOpensNoPage();
     void homeComesFromTheUserDatabase();
     void fontsAreReadWithoutAThread();
@@ -407,6 +410,10 @@ void TestShell::lockTakesOverWhatNoCopyMade()
     }
     InstanceLock first;
     QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
+    // What holds the lock is a file of this user's own: another user's could
+    // be held by that user, even as root's.
+    if (runtime.startsWith("the same"))
+        QCOMPARE(QFileInfo(lock).ownerId(), uint(::geteuid()));
     const QString other = scratch.filePath("runtime");
     QDir().mkdir(other);
     const int mode = runtime == "open to all" ? 0777 : runtime == "open to its group" ? 0710 : 0700;
@@ -575,6 +582,43 @@ void TestShell::unreadableDateIsLeftAlone()
     QCOMPARE(storeSnapshot(), before);
 }
 
+void TestShell::settingsFileKeepsItsOtherLines_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray entry = "Duration=" + QDate::currentDate().toString(Qt::ISODate).toLatin1() + '\n';
+    QTest::newRow("a section without the key") << QByteArray("[Settings]\n") << "[Settings]\n" + entry;
+    QTest::newRow("a section before another") << QByteArray("[Settings]\n[Other]\nDuration=x\n")
+                                              << "[Settings]\n" + entry + "[Other]\nDuration=x\n";
+    QTest::newRow("no line end at the end")
+        << QByteArray("[Settings]\nDuration=2001-01-01") << "[Settings]\n" + entry;
+    QTest::newRow("another section only")
+        << QByteArray("[Other]\nx=1\n") << "[Other]\nx=1\n\n[Settings]\n" + entry;
+}
+
+void TestShell::settingsFileKeepsItsOtherLines()
+{
+#if defined(Q_OS_WIN)
+    QSKIP("the registry keeps each value apart");
+#else
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+    QFile file(settingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
+    storeDuration(QDate::currentDate().toString(Qt::ISODate));
+    QCOMPARE(storeSnapshot(), after);
+#endif
+}
+
+void TestShell::writeCountsWhatReadsBack()
+{
+    // Stored, but read back as something else (a list in the INI file; a
+    // text ending at its null in the registry): not written.
+    QVERIFY(!writeSetting("Settings", "Duration", QStringLiteral("1, 2") + QChar(0) + u'3'));
+}
+
 void TestShell::failedWriteOpensNoPage()
 {
     const QString old = QDate::currentDate().addDays(-30).toString(Qt::ISODate);
@@ -612,8 +656,10 @@ void TestShell::terminationRequestReachesTheHandler()
     QFETCH(int, request);
     const int before = m_terminationRequests;
 #if defined(Q_OS_WIN)
-    // As the session ends, WM_ENDSESSION comes through the event loop.
+    // As the session ends, WM_ENDSESSION comes through the event loop; FALSE
+    // first, for a log-off that was cancelled, which must end nothing.
     Q_UNUSED(request);
+    QVERIFY(::PostThreadMessageW(::GetCurrentThreadId(), WM_ENDSESSION, FALSE, 0));
     QVERIFY(::PostThreadMessageW(::GetCurrentThreadId(), WM_ENDSESSION, TRUE, 0));
 #else
     QCOMPARE(::raise(request), 0);
