@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -70,9 +69,10 @@ public:
         , m_window(window)
         , m_assumed(assumed)
     {
+        // Until the frame is known: a window manager that never frames the
+        // window leaves the guess. No time limit, which a loaded machine
+        // (the window framed after seconds) would run past.
         window->windowHandle()->installEventFilter(this);
-        // A window manager that never reports extents leaves the guess.
-        QTimer::singleShot(3000, this, &QObject::deleteLater);
     }
 
 protected:

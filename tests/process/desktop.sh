@@ -59,7 +59,7 @@ stand_in_browser
 wait_window "$main_title" || fail "no main window"
 main=$(window_ids "$main_title" | head -n 1)
 # The window manager places a window a moment after it maps.
-if placeable; then poll "centred $main" 5 || fail "main window not centred"; fi
+if placeable; then poll "centred $main" 5 || fail "main window not centred: $(frame_geometry "$main")"; fi
 focus "$main"
 
 # Under xwayland the program is given both displays and no platform: it is
