@@ -16,7 +16,7 @@ set(CMAKE_RC_COMPILER ${VELTO_MINGW_TRIPLE}-windres)
 if(DEFINED ENV{VELTO_WINDOWS_CACHE})
     set(VELTO_WINDOWS_CACHE "$ENV{VELTO_WINDOWS_CACHE}")
 else()
-    set(VELTO_WINDOWS_CACHE /var/cache/velto-arithmancy/qt-6.4.2-mingw)
+    file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/windows-qt-cache.txt VELTO_WINDOWS_CACHE LIMIT_COUNT 1)
 endif()
 
 set(QT_HOST_PATH /usr)

@@ -6,13 +6,12 @@
 # only when its source version, compiler or options change; otherwise this is
 # a no-op. Usage: scripts/build-qt-windows.sh
 #
-# VELTO_WINDOWS_CACHE: the cache folder
-#   (default /var/cache/velto-arithmancy/qt-6.4.2-mingw)
+# VELTO_WINDOWS_CACHE: the cache folder (default: cmake/windows-qt-cache.txt)
 # VELTO_BUILD_JOBS: parallel compile jobs (default Ninja's own, as for the
 #   program's build: two more than the cores)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cache=${VELTO_WINDOWS_CACHE:-/var/cache/velto-arithmancy/qt-6.4.2-mingw}
+cache=${VELTO_WINDOWS_CACHE:-$(cat "$root/cmake/windows-qt-cache.txt")}
 jobs=(${VELTO_BUILD_JOBS:+-j "$VELTO_BUILD_JOBS"})
 export VELTO_WINDOWS_CACHE=$cache
 toolchain=$root/cmake/mingw-w64.cmake
@@ -124,7 +123,8 @@ if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sou
         mirror=$(grep -hsoE '^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?[^[:space:]]+' /etc/apt/sources.list | head -n1 | awk '{print $NF}')
     fi
     codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    say "adding a deb-src entry for $mirror $codename"
+    say "adding a deb-src entry for $mirror $codename to the machine's package sources" \
+        "(/etc/apt/sources.list.d/velto-deb-src.sources) and running apt-get update, for Qt's source"
     printf '%s\n' "Types: deb-src" "URIs: ${mirror:-http://deb.debian.org/debian}" \
         "Suites: $codename $codename-updates" "Components: main" \
         "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |

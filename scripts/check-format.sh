@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a C++ file differs from what clang-format makes of it with the
-# committed .clang-format; lists those files. With --fix, reformats them.
+# committed .clang-format, listing those files (--fix reformats them), or
+# when shellcheck warns about a shell file.
 # Usage: scripts/check-format.sh [--fix]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,3 +20,6 @@ if [ ${#drift[@]} -gt 0 ]; then
     exit 1
 fi
 echo "check-format: ${#files[@]} files as clang-format writes them"
+mapfile -t scripts < <(git ls-files '*.sh')
+shellcheck -S warning "${scripts[@]}"
+echo "check-format: ${#scripts[@]} shell files as shellcheck reads them"

@@ -21,8 +21,9 @@ case $purpose in
     run) ;;
     test)
         packages+=(
-            # engine tests, benchmarks and fuzzing; the formatter the code is held to
-            libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+            # engine tests, benchmarks and fuzzing; the formatter and the shell
+            # linter the code is held to
+            libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format shellcheck
             # packaging and its checks
             dpkg-dev file desktop-file-utils appstream lintian
             # real-window runs, tests that drive them, and screenshots

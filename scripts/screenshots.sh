@@ -15,6 +15,7 @@ scales=${2:-1 1.5 2}
 build=build/dev
 [ -x "$build/src/velto-arithmancy" ] || scripts/build.sh dev >/dev/null
 export VELTO_PRODUCT_ENV=$PWD/$build/product.env VELTO_SCREEN=${VELTO_SCREEN:-2048x1536x24}
+# shellcheck source=tests/process/display-session.sh
 source tests/process/display-session.sh
 binary=$build/src/$product_executable
 

@@ -19,7 +19,7 @@ if [ $# -lt 1 ]; then
 fi
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
-cache=${VELTO_WINDOWS_CACHE:-/var/cache/velto-arithmancy/qt-6.4.2-mingw}
+cache=${VELTO_WINDOWS_CACHE:-$(cat "$(dirname "$0")/../cmake/windows-qt-cache.txt")}
 template=${VELTO_WINE_TEMPLATE:-${XDG_CACHE_HOME:-$HOME/.cache}/velto-arithmancy/wine-prefix-$(id -u)}
 say() { echo "wine-run: $*" >&2; }
 

@@ -7,6 +7,7 @@ if [ -z "${VELTO_IN_SESSION:-}" ]; then
 fi
 binary=$1
 session_bus=$DBUS_SESSION_BUS_ADDRESS
+# shellcheck source=tests/process/display-session.sh
 source "$(dirname "$0")/display-session.sh"
 export DBUS_SESSION_BUS_ADDRESS=$session_bus
 

@@ -6,6 +6,7 @@
 # window under weston, and only a window manager keeps a window on top.
 # Usage: VELTO_DISPLAY=openbox desktop.sh <velto-arithmancy binary>
 binary=$1
+# shellcheck source=tests/process/display-session.sh
 source "$(dirname "$0")/display-session.sh"
 dialog_title='Select the source file'
 

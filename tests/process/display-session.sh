@@ -5,17 +5,21 @@
 # see docs/desktop-backends.md) with the screen VELTO_SCREEN (1024x768x24),
 # and helpers for windows, keys and screenshots. HOST_DISPLAY is the X server
 # xdotool types into; QT_QPA_PLATFORM is set for native Wayland only.
+# shellcheck shell=bash
 set -euo pipefail
 
+# shellcheck source=src/product/product.env.in
 source "${VELTO_PRODUCT_ENV:?must name the build folder product.env}"
-main_title=$product_title
-message_title=$product_name
+# For the scripts that source this one: the titles, and the settings file.
+# shellcheck disable=SC2034
+main_title=$product_title message_title=$product_name
 display_kind=${VELTO_DISPLAY:-xvfb}
 screen=${VELTO_SCREEN:-1024x768x24}
 screen_size=${screen%x*}
 session_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+# shellcheck disable=SC2034
 settings=$XDG_CONFIG_HOME/$product_executable/$product_executable.conf
 # Wayland and Xwayland refuse a runtime folder that others can read.
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -61,9 +65,9 @@ poll() {
 # $1; three times in all, should it not come: a loaded machine can lose a key
 # or a close request, and a user would press again.
 retry() {
-    local condition=$1 seconds=$2 try
+    local condition=$1 seconds=$2
     shift 2
-    for try in 1 2 3; do
+    for _ in 1 2 3; do
         "$@" || true
         poll "$condition" "$seconds" && return 0
     done
@@ -200,8 +204,8 @@ focus() {
         xvfb) timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || true ;;
         openbox | xwayland) timeout 5 xdotool windowactivate --sync "$1" 2>/dev/null || true ;;
         weston)
-            local x y w h
-            read -r x y w h < <(frame_geometry "$1")
+            local x y w
+            read -r x y w _ < <(frame_geometry "$1")
             DISPLAY=$HOST_DISPLAY xdotool mousemove $((x + w / 2)) $((y + 8)) click 1 ;;
     esac
 }

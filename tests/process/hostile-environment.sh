@@ -3,6 +3,7 @@
 # folder hold, shows no message but the reminder's, and ends with status 0
 # when asked to terminate. Usage: hostile-environment.sh <velto-arithmancy>
 binary=$1
+# shellcheck source=tests/process/display-session.sh
 source "$(dirname "$0")/display-session.sh"
 today=$(date +%F)
 

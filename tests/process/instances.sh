@@ -5,6 +5,7 @@
 # Usage: instances.sh <velto-arithmancy binary> [race rounds]
 binary=$1
 rounds=${2:-10}
+# shellcheck source=tests/process/display-session.sh
 source "$(dirname "$0")/display-session.sh"
 
 for ((round = 1; round <= rounds; round++)); do

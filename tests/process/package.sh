@@ -6,6 +6,7 @@
 # private X server.
 # Usage: package.sh <build folder>
 build=$(cd "$1" && pwd)
+# shellcheck source=tests/process/display-session.sh
 source "$(dirname "$0")/display-session.sh"
 id=$product_desktop_id
 

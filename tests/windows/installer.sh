@@ -16,7 +16,7 @@ main_client="$4 $5"
 shots=${6:+$(realpath "$6")}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# shellcheck source=/dev/null
+# shellcheck source=src/product/product.env.in
 . "$build/product.env"
 fail() {
     echo "installer: $*" >&2
