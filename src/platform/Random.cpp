@@ -1,23 +1,24 @@
 #include "platform/Random.h"
 
+#include <QRandomGenerator>
+
 #include <chrono>
-#include <random>
 
 namespace velto {
 
 namespace {
-std::mt19937 generator;
+QRandomGenerator generator;
 } // namespace
 
 void randomize()
 {
-    generator.seed(static_cast<std::mt19937::result_type>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    generator.seed(
+        static_cast<quint32>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
 double rnd()
 {
-    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+    return generator.generateDouble();
 }
 
 } // namespace velto

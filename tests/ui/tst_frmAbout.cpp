@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "platform/Twips.h"
 #include "shell/Shell.h"
 #include "ui/about/frmAbout.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/Twips.h"
 
 #include <memory>
 

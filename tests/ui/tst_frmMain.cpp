@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
 #include "platform/FileDialog.h"
-#include "platform/Twips.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ResultBox.h"
+#include "ui/common/Twips.h"
 #include "ui/main/frmMain.h"
 
 #include <memory>

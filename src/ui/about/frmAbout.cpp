@@ -2,11 +2,11 @@
 
 #include "platform/Fonts.h"
 #include "platform/Resources.h"
-#include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "product/Product.h"
 #include "ui/common/DesignWindow.h"
 #include "ui/common/LinkLabel.h"
+#include "ui/common/Twips.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "ui/common/FormTable.h"
 
-#include "platform/Twips.h"
 #include "ui/common/DesignFrame.h"
 #include "ui/common/EnterKey.h"
 #include "ui/common/FocusRing.h"
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/ResultBox.h"
+#include "ui/common/Twips.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

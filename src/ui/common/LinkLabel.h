@@ -23,4 +23,10 @@ private:
     bool m_pressed = false;
 };
 
+enum class LinkCursor { Mono, Color };
+
+// Gives `widget` the pointing-hand cursor of link labels, made when the mouse
+// first reaches it: a window's first frame need not wait for it.
+void setLinkCursor(QWidget* widget, LinkCursor kind);
+
 } // namespace velto

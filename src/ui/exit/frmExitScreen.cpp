@@ -4,7 +4,6 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
-#include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "product/Product.h"
 #include "ui/common/DesignFrame.h"
@@ -12,6 +11,7 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/MultiLineBox.h"
 #include "ui/common/TrimSpaces.h"
+#include "ui/common/Twips.h"
 #include "ui/exit/Placeholders.h"
 
 #include <QCheckBox>

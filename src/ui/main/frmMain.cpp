@@ -7,7 +7,6 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Resources.h"
-#include "platform/Twips.h"
 #include "platform/Utf16.h"
 #include "platform/WindowPlacement.h"
 #include "ui/common/AccessKey.h"
@@ -17,6 +16,7 @@
 #include "ui/common/LinkLabel.h"
 #include "ui/common/ResultBox.h"
 #include "ui/common/TrimSpaces.h"
+#include "ui/common/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
