@@ -78,11 +78,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // Exposed means mapped, and so framed: Qt's geometry is settled then.
-        if (m_window && event->type() == QEvent::Expose) {
+        // Exposed means mapped, and so framed: Qt's geometry is settled then;
+        // a window framed after that is moved into its frame. Until the window
+        // manager states the frame, Qt guesses it from the window's own size,
+        // which may not yet be its own: a margin below 0 is such a guess.
+        if (m_window && (event->type() == QEvent::Expose || event->type() == QEvent::Move)) {
             QWindow* handle = m_window->windowHandle();
             const QMargins margins = handle->frameMargins();
-            if (!margins.isNull()) {
+            const bool guessed = std::min({margins.left(), margins.top(), margins.right(), margins.bottom()})
+                < 0;
+            if (!margins.isNull() && !guessed) {
                 if (margins != m_assumed && m_window->screen()) {
                     const QPoint frame = centredFramePosition(m_window, margins);
                     // A window manager may ignore a request to put the frame
