@@ -11,6 +11,9 @@
 # VELTO_WINE_DISPLAY: auto (default: a private Xvfb unless Qt runs on the
 #   offscreen or minimal platform), xvfb, or none
 # VELTO_WINE_TEMPLATE: where the template prefix lives
+# VELTO_WINE_RUNS: where each run's prefix goes (default: beside the
+#   template, as hard links cannot cross file systems and /tmp is often a
+#   tmpfs)
 # VELTO_WINDOWS_CACHE: the cache scripts/build-qt-windows.sh filled
 set -euo pipefail
 if [ $# -lt 1 ]; then
@@ -28,7 +31,8 @@ if [ ! -x "$wine" ]; then
     exit 2
 fi
 
-run=$(mktemp -d "${TMPDIR:-/tmp}/velto-wine.XXXXXX")
+mkdir -p "$(dirname "$template")"
+run=$(mktemp -d "${VELTO_WINE_RUNS:-$(dirname "$template")}/velto-wine.XXXXXX")
 xvfb_pid=
 # shellcheck disable=SC2317 # called by the traps
 cleanup() {
@@ -45,7 +49,6 @@ trap 'exit 143' TERM INT HUP
 # The template, made once under a lock so that parallel tests wait for it;
 # made again when what goes into it changes.
 recipe="wine $("$wine" --version) fonts: wine, dejavu; registry unshared; unmanaged"
-mkdir -p "$(dirname "$template")"
 exec 9>"$template.lock"
 flock 9
 if [ ! -f "$template/.velto-ready" ] || [ "$(cat "$template/.velto-ready")" != "$recipe" ]; then
