@@ -1,15 +1,18 @@
 #include "ui/common/VendorPages.h"
 
-#include "engine/VendorAddress.h"
 #include "platform/WebPages.h"
-
-#include <QString>
+#include "product/Product.h"
 
 namespace velto {
 
-void OpenVendorPage(std::string_view pageKey, QWidget* asking)
+QString VendorPageAddress(const char* pageKey)
 {
-    OpenAddress(QString::fromStdString(VendorPageAddress(pageKey)), asking);
+    return QLatin1String(product::ProductPage) + QLatin1String("ssd.php?page=") + QLatin1String(pageKey);
+}
+
+void OpenVendorPage(const char* pageKey, QWidget* asking)
+{
+    OpenAddress(VendorPageAddress(pageKey), asking);
 }
 
 } // namespace velto

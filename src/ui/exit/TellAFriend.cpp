@@ -1,14 +1,28 @@
 #include "ui/exit/TellAFriend.h"
 
-#include "engine/VendorAddress.h"
 #include "platform/MessageBox.h"
-#include "platform/Utf16.h"
 #include "platform/WebPages.h"
+#include "product/Product.h"
+#include "ui/common/VendorPages.h"
 #include "ui/exit/Placeholders.h"
+
+#include <QUrl>
 
 #include <tuple>
 
 namespace velto {
+
+QString TellAFriendAddress(const TellAFriendRequest& request)
+{
+    const QString values[] = {request.SenderName, request.SenderEmail, request.MessageText,
+                              request.FriendName, request.FriendEmail, QLatin1String(product::ProductPage)};
+    QString address = VendorPageAddress("tarn-refer-a-friend");
+    for (int i = 0; i < 6; ++i)
+        address += QStringLiteral("&taf%1=%2")
+                       .arg(i + 1)
+                       .arg(QLatin1String(QUrl::toPercentEncoding(values[i], "@:/")));
+    return address;
+}
 
 void SendTellAFriend(TellAFriendRequest& request, QWidget* window)
 {
@@ -22,9 +36,7 @@ void SendTellAFriend(TellAFriendRequest& request, QWidget* window)
             return;
         }
     }
-    request.RequestAddress = QString::fromStdString(
-        TellAFriendAddress({toU16(request.SenderName), toU16(request.SenderEmail), toU16(request.MessageText),
-                            toU16(request.FriendName), toU16(request.FriendEmail)}));
+    request.RequestAddress = TellAFriendAddress(request);
     OpenAddress(request.RequestAddress, window);
 }
 
