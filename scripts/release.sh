@@ -54,9 +54,9 @@ git -c core.autocrlf=false -c tar.umask=0022 archive --format=tar --prefix="$nam
     echo "$product_name $product_version, commit $commit"
     echo "Made on Debian 12 by scripts/release.sh with these packages:"
     dpkg-query -W -f='${Package} ${Version}\n' \
-        binutils binutils-mingw-w64-x86-64 cmake dpkg-dev g++-12 g++-mingw-w64-x86-64-posix git gzip \
-        libc6-dev libfontconfig-dev libstdc++-12-dev mingw-w64-x86-64-dev ninja-build nsis python3 \
-        qt6-base-dev qt6-base-dev-tools zip
+        base-files binutils binutils-mingw-w64-x86-64 cmake dpkg-dev g++-12 g++-mingw-w64-x86-64-posix \
+        gcc-mingw-w64-base git gzip libc6-dev libfontconfig-dev libqt6core6 libstdc++-12-dev \
+        mingw-w64-common mingw-w64-x86-64-dev ninja-build nsis python3 qt6-base-dev qt6-base-dev-tools zip
     echo "The Windows Qt: qt6-base $(dpkg-query -W -f='${Version}' qt6-base-dev-tools), built by scripts/build-qt-windows.sh"
 } >dist/TOOLS
 (cd dist && sha256sum -- * >SHA256SUMS)

@@ -100,11 +100,15 @@ started=$(sed -n '/^== session/,/^== running/p' "$scratch/out")
 running=$(sed -n '/^== running/,/^== uninstalled/p' "$scratch/out")
 uninstalled=$(sed -n '/^== uninstalled/,$p' "$scratch/out")
 
-for file in "$product_executable.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'platforms\qwindows.dll' \
-    'styles\qwindowsvistastyle.dll' libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll Uninstall.exe; do
+# What the program loads, and the licences of the libraries among it.
+files=("$product_executable.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'platforms\qwindows.dll'
+    'styles\qwindowsvistastyle.dll' libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll Uninstall.exe
+    'licenses\THIRD-PARTY.txt' 'licenses\Qt.txt' 'licenses\gcc.txt' 'licenses\mingw-w64.txt'
+    'licenses\GPL-3.txt' 'licenses\LGPL-3.txt')
+for file in "${files[@]}"; do
     grep -qxF "$folder\\$file" <<<"$installed" || fail "not installed: $file"
 done
-[ "$(grep -c '^C:\\Program Files' <<<"$installed")" -eq 10 ] || fail "more installed than the program loads"
+[ "$(grep -c '^C:\\Program Files' <<<"$installed")" -eq ${#files[@]} ] || fail "more installed than listed"
 grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$installed" || fail "no Start menu entry"
 grep -q '^ *UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in Apps & Features"
 # The entry's details, of the types Windows reads them as.
@@ -134,7 +138,7 @@ fi
 for step in uninstall install; do
     grep -qxE "== $step while running: [1-9][0-9]*" <<<"$running" || fail "the ${step}er did not fail while the program ran"
 done
-[ "$(grep -c '^C:\\Program Files' <<<"$running")" -eq 10 ] || fail "files went while the program ran"
+[ "$(grep -c '^C:\\Program Files' <<<"$running")" -eq ${#files[@]} ] || fail "files went while the program ran"
 grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$running" || fail "the Start menu entry went while the program ran"
 grep -q 'UninstallString.*Uninstall.exe' <<<"$running" || fail "the Apps & Features entry went while the program ran"
 
