@@ -18,9 +18,8 @@ QString TellAFriendAddress(const TellAFriendRequest& request)
                               request.FriendName, request.FriendEmail, QLatin1String(product::ProductPage)};
     QString address = VendorPageAddress("tarn-refer-a-friend");
     for (int i = 0; i < 6; ++i)
-        address += QStringLiteral("&taf%1=%2")
-                       .arg(i + 1)
-                       .arg(QLatin1String(QUrl::toPercentEncoding(values[i], "@:/")));
+        address += QLatin1String("&taf") + QString::number(i + 1) + u'='
+            + QLatin1String(QUrl::toPercentEncoding(values[i], "@:/"));
     return address;
 }
 
