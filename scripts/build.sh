@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds one preset (default: dev).
-# Usage: scripts/build.sh [dev|run|release|asan|fuzz|windows|windows-release]
+# Usage: scripts/build.sh [dev|run|asan|fuzz|windows|windows-release]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-dev}

@@ -3,29 +3,48 @@
 # run the program), "test" (the Linux tests, benchmarks, fuzzing, packaging
 # checks, screenshots; the default), "windows" (cross-building the Windows
 # program and testing it under Wine; scripts/build-qt-windows.sh asks for
-# it) or "release" (the Debian package and the comparison of releases;
-# scripts/release.sh asks for it, and for "windows" through the build).
+# it) or "release" (the Debian package and the comparison and signature of
+# releases; scripts/release.sh asks for it, and for "windows" through the
+# build).
 # Safe to run again: only missing packages are installed.
 # Usage: scripts/install-deps.sh [run|test|windows|release]
 set -euo pipefail
 
 purpose=${1:-test}
+cd "$(dirname "$0")/.."
+# What builds the program and its tests is debian/control's Build-Depends, the
+# one list of them: each entry's first name; debhelper-compat is debhelper's.
+# Only the tests and the release need debhelper and what is marked <!nocheck>.
+[[ $purpose = test || $purpose = release ]] && debian=1 || debian=0
+mapfile -t build_depends < <(awk -v debian="$debian" '
+    /^[^ \t]/ { field = sub(/^Build-Depends:/, "") }
+    field { list = list $0 }
+    END {
+        n = split(list, entries, ",")
+        for (i = 1; i <= n; i++) {
+            if (!match(entries[i], /[a-z0-9][a-z0-9.+-]*/)) continue
+            name = substr(entries[i], RSTART, RLENGTH)
+            if (!debian && (name == "debhelper-compat" || entries[i] ~ /<!nocheck>/)) continue
+            print name == "debhelper-compat" ? "debhelper" : name
+        }
+    }' debian/control)
 packages=(
-    # build
-    cmake ninja-build g++ pkg-config
-    # user interface; DejaVu Sans stands in for Verdana where it is missing;
-    # the Wayland plugin for desktops without an X server
-    qt6-base-dev libfontconfig-dev fonts-dejavu-core qt6-wayland
+    # the compiler, which Build-Depends leaves to build-essential
+    g++
+    "${build_depends[@]}"
+    # DejaVu Sans stands in for Verdana where it is missing; the Wayland
+    # plugin for desktops without an X server
+    fonts-dejavu-core qt6-wayland
 )
 case $purpose in
     run) ;;
     test)
         packages+=(
-            # engine tests, benchmarks and fuzzing; the formatter and the shell
-            # linter the code is held to
-            libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format shellcheck
-            # packaging and its checks
-            dpkg-dev file desktop-file-utils appstream lintian
+            # benchmarks and fuzzing; the formatter and the shell linter the
+            # code is held to
+            libbenchmark-dev clang libclang-rt-14-dev clang-format shellcheck
+            # the release, and the checks of its packages
+            dpkg-dev file desktop-file-utils appstream lintian diffoscope-minimal openssh-client
             # real-window runs, tests that drive them, and screenshots
             xvfb xauth xdotool x11-apps x11-utils imagemagick python3 python3-xlib
             # the same under a window manager, and under Wayland (weston, Xwayland)
@@ -54,13 +73,15 @@ case $purpose in
         ;;
     release)
         packages+=(
-            # the Debian package, and what tells two releases apart
-            dpkg-dev file diffoscope-minimal
+            # the Debian package, what tells two releases apart, and the
+            # signature over their sums
+            dpkg-dev file diffoscope-minimal openssh-client
         )
         ;;
     *) echo "install-deps: usage: $0 [run|test|windows|release]" >&2; exit 2 ;;
 esac
 
+mapfile -t packages < <(printf '%s\n' "${packages[@]}" | sort -u)
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
