@@ -50,12 +50,14 @@ release=$(cd "$1" && pwd -P)
 regular() { [ -f "$release/$1" ] && [ ! -L "$release/$1" ]; }
 # What a release can name: a plain file name in the folder itself.
 plain() { [[ $1 =~ ^[A-Za-z0-9_+~][A-Za-z0-9._+~-]*$ && $1 != *..* ]]; }
+small() { [ "$(stat -c %s "$release/$1")" -le 65536 ] || refuse "$release/$1 is too large to be a release's"; }
 for f in SHA256SUMS TOOLS; do
     regular "$f" || refuse "$release/$f is missing or not a regular file"
-    [ "$(stat -c %s "$release/$f")" -le 65536 ] || refuse "$release/$f is too large to be a release's"
+    small "$f"
 done
 
 if regular SHA256SUMS.sig; then
+    small SHA256SUMS.sig
     principals=$(ssh-keygen -Y find-principals -f "$signers" -s "$release/SHA256SUMS.sig" 2>/dev/null) ||
         refuse "SHA256SUMS.sig is not made by a key in $signers"
     signer=
@@ -103,10 +105,10 @@ expected=(TOOLS "$name-$version.tar.gz" "${name}_${version}_amd64.deb" "$name-db
 declare -A listed=()
 while IFS= read -r line; do
     [[ $line =~ ^([0-9a-f]{64})\ \ (.*)$ ]] || refuse "SHA256SUMS has a line that is not a sum and a file name: $line"
-    file=${BASH_REMATCH[2]}
+    sum=${BASH_REMATCH[1]} file=${BASH_REMATCH[2]}
     plain "$file" || refuse "SHA256SUMS names \"$file\", which is not a plain file name"
     [ -z "${listed[$file]:-}" ] || refuse "SHA256SUMS names $file twice"
-    listed[$file]=${BASH_REMATCH[1]}
+    listed[$file]=$sum
 done <"$release/SHA256SUMS"
 for file in "${expected[@]}"; do
     [ -n "${listed[$file]:-}" ] || refuse "SHA256SUMS does not name $file, which every release of $version has"
