@@ -43,13 +43,15 @@ logs=$PWD/build/release-logs
 rm -rf dist "$logs" build/debian-release
 mkdir -p dist "$logs" build/debian-release
 
-# Quiet while it works; on failure, the end of its output (the compiler's
-# errors among it) and where the rest is.
+# Quiet while it works; on failure, the lines of its output that tell of
+# errors (the compiler's, a failed test's), its end, and where the rest is.
 quietly() {
     local log=$logs/$1.log
     shift
     if ! "$@" >"$log" 2>&1; then
-        tail -n 60 "$log" >&2
+        grep -E -m 30 'error:|Error|FAILED|FAIL!|failed' "$log" >&2 || true
+        echo "[...]" >&2
+        tail -n 20 "$log" >&2
         say "failed: $*; the whole output is in $log" >&2
         exit 1
     fi

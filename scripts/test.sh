@@ -41,4 +41,4 @@ ssh-keygen -q -t ed25519 -N '' -C "made for one test run" -f "$keys/key"
 echo "test-run@velto.invalid namespaces=\"file\" $(cat "$keys/key.pub")" >"$keys/signers"
 scripts/release.sh --sign "$keys/key" windows
 VELTO_PRODUCT_ENV=build/dev/product.env tests/release/package.sh dist
-tests/release/checker.sh dist "$keys/signers" "$keys/key"
+tests/release/scripts.sh dist "$keys/signers" "$keys/key"

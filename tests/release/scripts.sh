@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# scripts/check-release.sh refuses each folder that is not a whole, signed
-# release of a commit this clone trusts, promptly (before it builds anything)
-# and with its reason; then it passes the genuine release, rebuilt, and says
-# who signed it. Each refused folder is a copy of the genuine one changed in
-# one way.
-# Usage: checker.sh <release folder signed by key> <allowed signers> <key>
+# The release scripts when something is wrong. scripts/release.sh shows the
+# cause of a failed build. scripts/check-release.sh refuses each folder that
+# is not a whole, signed release of a commit this clone trusts, promptly
+# (before it builds anything) and with its reason; then it passes the genuine
+# release, rebuilt, and says who signed it. Each refused folder is a copy of
+# the genuine one changed in one way.
+# Usage: scripts.sh <release folder signed by key> <allowed signers> <key>
 set -euo pipefail
 release=$(cd "$1" && pwd)
 signers=$(realpath "$2")
@@ -83,9 +84,22 @@ refused "a missing zip" "missing from $case: $zip"
 fresh "$zip"
 refused "--only a file not named" "--only velto.deb: SHA256SUMS does not name it" --only velto.deb
 
+git clone -q "$root" "$work/clone"
+# A compiler error in a commit: release.sh says what it is.
+git -C "$work/clone" checkout -q -b broken
+echo "int broken_on_purpose = ;" >>"$work/clone/src/engine/Reading.cpp"
+git -C "$work/clone" -c user.name=test -c user.email=test@velto.invalid commit -q -am "Break the build"
+status=0
+"$work/clone/scripts/release.sh" >"$work/out" 2>&1 || status=$?
+if [ $status -eq 0 ] || ! grep -q "Reading.cpp:.* error: " "$work/out"; then
+    echo "FAIL: a broken build: status $status, without the compiler's error:"
+    cat "$work/out"
+    failures=$((failures + 1))
+fi
+git -C "$work/clone" checkout -q main
+
 # The commit: one this clone has only off main, untagged, run from a clone
 # whose HEAD is not it either; and one this clone does not have.
-git clone -q "$root" "$work/clone"
 side=$(git -C "$work/clone" commit-tree -p HEAD -m "Off main" "HEAD^{tree}")
 fresh && sed -i "1s/[0-9a-f]\{40\}$/$side/" "$case/TOOLS" && sums "${payload[@]}"
 checker=$work/clone/scripts/check-release.sh refused "a commit off main" "neither tagged nor on the history of main"
@@ -102,8 +116,8 @@ refused "a signature over other sums" "is not a signature over this SHA256SUMS"
 fresh && rm "$case/SHA256SUMS.sig" && mkfifo "$case/SHA256SUMS.sig"
 refused "a FIFO for the signature" "SHA256SUMS.sig is not a regular file"
 
-[ $failures -eq 0 ] || { echo "checker: $failures cases not refused as they must be" >&2; exit 1; }
-echo "checker: every changed folder refused before building"
+[ $failures -eq 0 ] || { echo "release scripts: $failures cases failed" >&2; exit 1; }
+echo "release scripts: a broken build shown, every changed folder refused before building"
 
 # The genuine release, made again.
 "$root/scripts/check-release.sh" --require-signature --signers "$signers" "$release" | tee "$work/out"
