@@ -14,20 +14,21 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 scripts/check-format.sh
-echo "== dev build"
+echo "== dev build (at ${SECONDS} s)"
 scripts/build.sh dev
 ctest --preset dev --parallel 2
 # The sanitizers watch the program's own code, which the engine, widget and
 # build tests run in-process; the process and desktop tests add only X
 # servers and timing to that, and run once, above.
-echo "== asan build"
+echo "== asan build (at ${SECONDS} s)"
 scripts/build.sh asan
 ctest --preset asan --parallel 2 -L 'engine|widgets|build'
-echo "== windows build"
+echo "== windows build (at ${SECONDS} s)"
 scripts/build.sh windows
 ctest --preset windows --parallel 2
+echo "== fuzzing (at ${SECONDS} s)"
 scripts/fuzz.sh 30
-echo "== the release, made twice"
+echo "== the release, made twice (at ${SECONDS} s)"
 if [ -n "$(git status --porcelain)" ]; then
     echo "test: the work tree has changes that are not committed, and a release is made of a commit:"
     git status --short
@@ -42,3 +43,4 @@ echo "test-run@velto.invalid namespaces=\"file\" $(cat "$keys/key.pub")" >"$keys
 scripts/release.sh --sign "$keys/key" windows
 VELTO_PRODUCT_ENV=build/dev/product.env tests/release/package.sh dist
 tests/release/scripts.sh dist "$keys/signers" "$keys/key"
+echo "== passed in ${SECONDS} s"
