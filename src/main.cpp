@@ -1,5 +1,6 @@
 // The executable: it creates the application and hands over to the shell.
 
+#include "platform/CommandLine.h"
 #include "platform/Display.h"
 #include "platform/Fonts.h"
 #include "platform/Process.h"
@@ -12,43 +13,51 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 namespace {
 
 // --help and --version are answered on standard output, without a display;
-// every other argument is left to Qt, as before.
-void answerHelpOrVersion(int argc, char* argv[])
+// a mistyped option is reported; Qt's own options and plain arguments are
+// left to Qt, as before.
+void answerCommandLine(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const velto::CommandLine line = velto::readCommandLine(arguments);
+    if (line.request == velto::CommandLine::Request::Start)
+        return;
+    const char* program = argc > 0 && argv[0] && argv[0][0] ? argv[0] : velto::product::Executable;
+    if (line.request == velto::CommandLine::Request::Unknown) {
+        std::fprintf(stderr, "%s: unknown option '%s'\nTry '%s --help' for more information.\n", program,
+                     qPrintable(line.unknownOption), program);
+        std::exit(2);
+    }
+    velto::guardStandardOutput();
     QCoreApplication::setApplicationName(QString::fromLatin1(velto::product::Executable));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velto::product::Version));
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(velto::product::Summary));
     // Not Qt's own help option, whose --help-all would list what the program
     // leaves to Qt.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    parser.parse(arguments);
-    if (parser.isSet(help) || parser.isSet(version)) {
-        // The usage line names the program as it was started.
-        const QCoreApplication named(argc, argv);
-        if (parser.isSet(help))
-            parser.showHelp();
-        parser.showVersion();
-    }
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays this help.")));
+    parser.addVersionOption();
+    // The usage line names the program as it was started.
+    const QCoreApplication named(argc, argv);
+    if (line.request == velto::CommandLine::Request::Help)
+        parser.showHelp();
+    parser.showVersion();
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    answerHelpOrVersion(argc, argv);
+    answerCommandLine(argc, argv);
     if (!velto::prepareProcess())
         return EXIT_FAILURE;
     // Fontconfig reads its configuration while Qt connects to the display.

@@ -16,6 +16,13 @@ bool prepareProcess();
 // the program needs at most; raises its own descriptor limit where it may.
 bool resourcesToRun();
 
+// Makes an answer on standard output (--help, --version) honest: where the
+// output is closed, or the answer cannot be written whole by the time the
+// process exits, a line on standard error and status 1, not 0. Call before
+// anything opens a descriptor, which would take a closed output's number.
+// Windows answers in a message box instead, which needs nothing of this.
+void guardStandardOutput();
+
 // A path by its long names, where the file system has 8.3 short ones too.
 QString longPathName(const QString& path);
 

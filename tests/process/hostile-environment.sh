@@ -11,15 +11,31 @@ stand_in_browser
 
 store() { mkdir -p "$(dirname "$settings")"; printf '[Settings]\nDuration=%s\n' "$1" > "$settings"; }
 
-# Starts the program, waits for the main window, checks that no message came
-# with it, then ends it with SIGTERM and checks its status.
+# Starts the program with the arguments after $1, waits for the main window,
+# checks that no message came with it, then ends it with SIGTERM and checks
+# its status.
 start_quietly_and_terminate() {
-    "$binary" & app=$!; pids+=("$app")
+    "$binary" "${@:2}" & app=$!; pids+=("$app")
     wait_window "$main_title" || fail "$1: no main window"
     sleep 0.3
     [ "$(count_windows "$message_title")" -eq 0 ] || fail "$1: a message was shown"
     kill -TERM "$app"; wait "$app" || fail "$1: SIGTERM ended it with status $?"
 }
+
+# The command line: the program's own options answer, and say so when the
+# answer cannot be written; a mistyped option is reported; Qt's own, with
+# the letters of -h and -v in them, start it.
+[ "$("$binary" --version)" = "$product_executable $product_version" ] || fail "--version"
+! "$binary" --version >/dev/full 2>/dev/null || fail "--version to a full disk counted as answered"
+! "$binary" --help >&- 2>/dev/null || fail "--help to a closed output counted as answered"
+status=0
+"$binary" --hlep 2>"$work/said" || status=$?
+[ $status -eq 2 ] && grep -q "unknown option '--hlep'" "$work/said" || fail "--hlep: status $status"
+start_quietly_and_terminate "-reverse" -reverse
+start_quietly_and_terminate "-stylesheet" -stylesheet "$work/none.qss"
+start_quietly_and_terminate "-platformtheme" -platformtheme gtk3
+start_quietly_and_terminate "-visual" -visual 0x21
+start_quietly_and_terminate "a file to open" "$work/reading.num"
 
 # 1. A store that is no regular file hangs nothing and is left as it is
 # (junk in a file: tst_shell).

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "platform/CommandLine.h"
 #include "platform/InstanceLock.h"
 #include "platform/Process.h"
 #include "platform/Resources.h"
@@ -62,6 +63,8 @@ private slots:
     void init();
     void cleanup();
 
+    void commandLineIsReadAsQtReadsIt_data();
+    void commandLineIsReadAsQtReadsIt();
     void commandsOpenTheirPages_data();
     void commandsOpenTheirPages();
     void unavailableCommandOpensNothing();
@@ -424,6 +427,75 @@ void TestShell::lockTakesOverWhatNoCopyMade()
     QCOMPARE(InstanceLock().acquire(), InstanceLock::Result::HeldByAnother);
     QCOMPARE(QFileInfo(target).size(), 0); // what a linked lock named is untouched
 #endif
+}
+
+void TestShell::commandLineIsReadAsQtReadsIt_data()
+{
+    using Request = CommandLine::Request;
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<QString>("unknown");
+    // Every option Qt documents for QGuiApplication and QApplication, and
+    // those the xcb platform takes: none is a bundle of -h or -v.
+    const QList<QStringList> qtOptions{{"-platform", "xcb"},
+                                       {"-platformpluginpath", "/opt/plugins"},
+                                       {"-platformtheme", "gtk3"},
+                                       {"-plugin", "evdevtouch"},
+                                       {"-qwindowgeometry", "640x480"},
+                                       {"-qwindowicon", "icon.png"},
+                                       {"-qwindowtitle", "title"},
+                                       {"-reverse"},
+                                       {"-session", "1234_5"},
+                                       {"-display", ":1"},
+                                       {"-geometry", "640x480+0+0"},
+                                       {"-title", "title"},
+                                       {"-icon", "icon.png"},
+                                       {"-name", "velto"},
+                                       {"-visual", "0x21"},
+                                       {"-nograb"},
+                                       {"-dograb"},
+                                       {"-style", "Fusion"},
+                                       {"-style=Fusion"},
+                                       {"-stylesheet", "x.qss"},
+                                       {"-stylesheet=x.qss"},
+                                       {"-widgetcount"},
+                                       {"-qmljsdebugger", "port:1"},
+                                       {"-qmljsdebugger=port:1"},
+                                       {"-testability"},
+                                       {"-qdevel"},
+                                       {"-qdebug"}};
+    for (const QStringList& option : qtOptions) {
+        QTest::addRow("Qt's %s", qPrintable(option.join(' '))) << option << Request::Start << QString();
+        QStringList doubleDash = option;
+        doubleDash[0].prepend(u'-');
+        QTest::addRow("Qt's %s", qPrintable(doubleDash.join(' ')))
+            << doubleDash << Request::Start << QString();
+    }
+    QTest::newRow("no arguments") << QStringList() << Request::Start << QString();
+    QTest::newRow("a file, as Open with hands it")
+        << QStringList{"/home/u/reading.num"} << Request::Start << QString();
+    QTest::newRow("standard input") << QStringList{"-"} << Request::Start << QString();
+    QTest::newRow("after --") << QStringList{"--", "--hlep"} << Request::Start << QString();
+    QTest::newRow("a value is not an option")
+        << QStringList{"-platform", "--help"} << Request::Start << QString();
+    QTest::newRow("-h") << QStringList{"-h"} << Request::Help << QString();
+    QTest::newRow("--help after Qt's") << QStringList{"-reverse", "--help"} << Request::Help << QString();
+    QTest::newRow("-v") << QStringList{"-v"} << Request::Version << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << Request::Version << QString();
+    for (const QString unknown : {"--hlep", "-V", "--usage", "--version=3", "--help=x", "-hv", "-platformx"})
+        QTest::addRow("unknown %s", qPrintable(unknown))
+            << QStringList{unknown} << Request::Unknown << unknown;
+}
+
+void TestShell::commandLineIsReadAsQtReadsIt()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Request, request);
+    QFETCH(QString, unknown);
+    arguments.prepend(QStringLiteral("velto-arithmancy"));
+    const CommandLine line = readCommandLine(arguments);
+    QCOMPARE(line.request, request);
+    QCOMPARE(line.unknownOption, unknown);
 }
 
 void TestShell::commandsOpenTheirPages_data()

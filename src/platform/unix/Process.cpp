@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <latch>
 #include <pwd.h>
@@ -74,7 +75,25 @@ bool enoughThreads()
     return threads.size() == NeededThreads;
 }
 
+extern "C" void checkStandardOutput()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return;
+    std::fprintf(stderr, "%s: the answer could not be written to standard output: %s\n", product::Executable,
+                 std::strerror(errno));
+    std::_Exit(EXIT_FAILURE);
+}
+
 } // namespace
+
+void guardStandardOutput()
+{
+    if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+        std::fprintf(stderr, "%s: standard output is closed\n", product::Executable);
+        std::exit(EXIT_FAILURE);
+    }
+    std::atexit(checkStandardOutput);
+}
 
 bool resourcesToRun()
 {

@@ -16,6 +16,10 @@ bool prepareProcess()
     return true;
 }
 
+void guardStandardOutput()
+{
+}
+
 bool resourcesToRun()
 {
     return true;
