@@ -25,12 +25,27 @@ for ((k = 1; k <= kills; k++)); do
     [ -f "$file" ] || continue # killed before its first write
     [[ "$(cat "$file")" =~ $whole ]] || { echo "FAIL: kill $k left a corrupt settings file:" >&2; cat -A "$file" >&2; exit 1; }
 done
-# A kill at the rename leaves a temporary file, as this one; the next write
-# clears it, and nothing else.
-touch "$file.Xy12Ab" "$file.bak"
-"$writer" 1 || { echo "FAIL: a write after the kills failed" >&2; exit 1; }
-[ "$(ls -A "$(dirname "$file")" | tr '\n' ' ')" = "$name.conf $name.conf.bak " ] ||
-    { echo "FAIL: left: $(ls -A "$(dirname "$file")")" >&2; exit 1; }
+# A kill before the rename leaves a temporary file, as this one; the next
+# write clears it, and none of the user's own copies, however alike, in ten.
+folder=$(dirname "$file")
+rm -f "$folder"/*
+touch "$file.unfinished-write-Xy12Ab"
+copies=("$name.conf.backup" "$name.conf.before" "${name^^}.CONF.ABCDEF" "$name.conf.v1.bak" "$name.conf.2.orig"
+        "$name.conf.unfinished-write-xy12ab.bak" "$name.CONF.unfinished-write-Xy12Ab")
+for copy in "${copies[@]}"; do echo "the user's" >"$folder/$copy"; done
+# Nor what has that very name but is no regular file of the user's.
+ln -s "$file" "$file.unfinished-write-Link00"
+mkdir "$file.unfinished-write-Dir000"
+mkfifo "$file.unfinished-write-Fifo00"
+copies+=("$name.conf.unfinished-write-Link00" "$name.conf.unfinished-write-Dir000" "$name.conf.unfinished-write-Fifo00")
+if [ "$(id -u)" -eq 0 ]; then
+    touch "$file.unfinished-write-Other0"
+    chown nobody "$file.unfinished-write-Other0"
+    copies+=("$name.conf.unfinished-write-Other0")
+fi
+"$writer" 10 || { echo "FAIL: a write after the kills failed" >&2; exit 1; }
+[ "$(ls -A "$folder" | sort | tr '\n' ' ')" = "$(printf '%s\n' "$name.conf" "${copies[@]}" | sort | tr '\n' ' ')" ] ||
+    { echo "FAIL: left: $(ls -A "$folder")" >&2; exit 1; }
 
 export QT_LOGGING_RULES='velto.*=true'
 # What strace makes fail | what is logged | whether the old file stays.

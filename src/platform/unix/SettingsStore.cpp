@@ -5,8 +5,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
@@ -172,16 +173,28 @@ std::optional<QByteArray> readStore(const QString& path)
     return std::nullopt;
 }
 
-// What a write killed before its rename left: a temporary file of the store's
-// name and six more letters. The instance lock keeps any other writer away.
+// The new store is written beside it under a name no person would give a
+// file, and renamed over it once whole.
+QString unfinishedTemplate(const QString& file)
+{
+    return file + QStringLiteral(".unfinished-write-XXXXXX");
+}
+
+// What a write killed before its rename left: a file of exactly that name,
+// the user's own, regular. A copy a person made (".backup", ".orig", in any
+// case) is never the program's to remove. The instance lock keeps any other
+// writer away.
 void removeLeftovers(const QByteArray& file)
 {
     const QByteArray folder = folderOf(file);
     const QString name = QFile::decodeName(file.mid(folder.size() + 1));
-    const QStringList left = QDir(QFile::decodeName(folder))
-                                 .entryList({name + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QString& leftover : left) {
-        const QByteArray path = folder + '/' + QFile::encodeName(leftover);
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(name) + QStringLiteral("\\.unfinished-write-[A-Za-z0-9]{6}")));
+    const QStringList entries = QDir(QFile::decodeName(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (!leftover.match(entry).hasMatch())
+            continue;
+        const QByteArray path = folder + '/' + QFile::encodeName(entry);
         struct stat info {};
         if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
             ::unlink(path.constData());
@@ -217,19 +230,18 @@ bool writeSetting(const QString& section, const QString& name, const QString& va
     const QByteArray text = old->left(old->size() - body.size())
         + withSetting(body, sectionName, key, value.toUtf8());
     removeLeftovers(*file);
-    // Whole or not at all. On a full disk Qt's commit renames an empty file
-    // over the old one and calls that a success, and it ignores a failed
-    // sync: the flush and the sync are checked first.
-    QSaveFile out(QFile::decodeName(*file));
-    if (!out.open(QIODevice::WriteOnly)
-        || !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || out.write(text) != text.size() || !out.flush())
+    // Whole or not at all: the new file is flushed and synced before it
+    // replaces the old one, and on any failure removed.
+    QTemporaryFile out(unfinishedTemplate(QFile::decodeName(*file)));
+    if (!out.open() || out.write(text) != text.size() || !out.flush())
         return refused(QStringLiteral("the new file: ") + out.errorString());
     if (::fdatasync(out.handle()) != 0)
         return refused(QStringLiteral("the new file could not be synced: ")
                        + QString::fromLocal8Bit(std::strerror(errno)));
-    if (!out.commit())
-        return refused(QStringLiteral("the new file could not replace the old: ") + out.errorString());
+    if (::rename(QFile::encodeName(out.fileName()).constData(), file->constData()) != 0)
+        return refused(QStringLiteral("the new file could not replace the old: ")
+                       + QString::fromLocal8Bit(std::strerror(errno)));
+    out.setAutoRemove(false);
     // Read back as the next start will read it.
     const std::optional<QByteArray> reread = readStore(QFile::decodeName(*file));
     if (!reread || iniValue(*reread, sectionName, key) != value) {
