@@ -8,16 +8,15 @@ namespace {
 
 // The options QCoreApplication, QGuiApplication, QApplication and the xcb
 // platform take out of the command line themselves (Qt 6.4).
-constexpr std::array QtFlags{"-reverse", "-widgetcount", "-testability", "-qdevel", "-qdebug", "-nograb", "-dograb"};
-constexpr std::array QtOptionsWithValue{"-platform",   "-platformpluginpath", "-platformtheme", "-plugin",
-                                        "-qwindowgeometry", "-qwindowtitle", "-qwindowicon", "-geometry",
-                                        "-title",      "-icon",          "-session",      "-style",
-                                        "-stylesheet", "-qmljsdebugger", "-display",      "-name",
-                                        "-visual"};
+constexpr std::array QtFlags{"-reverse", "-widgetcount", "-testability", "-qdevel",
+                             "-qdebug",  "-nograb",      "-dograb"};
+constexpr std::array QtOptionsWithValue{
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-qwindowtitle",
+    "-qwindowicon", "-geometry",           "-title",         "-icon",   "-session",         "-style",
+    "-stylesheet",  "-qmljsdebugger",      "-display",       "-name",   "-visual"};
 constexpr std::array QtOptionsWithEquals{"-style=", "-stylesheet=", "-qmljsdebugger="};
 
-template <std::size_t N>
-bool isOneOf(const QString& option, const std::array<const char*, N>& names)
+template<std::size_t N> bool isOneOf(const QString& option, const std::array<const char*, N>& names)
 {
     for (const char* name : names) {
         if (option == QLatin1String(name))

@@ -190,7 +190,8 @@ void removeLeftovers(const QByteArray& file)
     const QString name = QFile::decodeName(file.mid(folder.size() + 1));
     const QRegularExpression leftover(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(name) + QStringLiteral("\\.unfinished-write-[A-Za-z0-9]{6}")));
-    const QStringList entries = QDir(QFile::decodeName(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries =
+        QDir(QFile::decodeName(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& entry : entries) {
         if (!leftover.match(entry).hasMatch())
             continue;
