@@ -31,6 +31,10 @@ start_quietly_and_terminate() {
 status=0
 "$binary" --hlep 2>"$work/said" || status=$?
 [ $status -eq 2 ] && grep -q "unknown option '--hlep'" "$work/said" || fail "--hlep: status $status"
+# Too little memory for its threads is named as such.
+status=0
+(ulimit -v 100000 && exec "$binary") 2>"$work/said" || status=$?
+[ $status -eq 1 ] && grep -q "too little memory .*ulimit -v" "$work/said" || fail "ulimit -v: status $status"
 start_quietly_and_terminate "-reverse" -reverse
 start_quietly_and_terminate "-stylesheet" -stylesheet "$work/none.qss"
 start_quietly_and_terminate "-platformtheme" -platformtheme gtk3

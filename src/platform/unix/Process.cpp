@@ -123,12 +123,22 @@ bool prepareProcess()
             ::unsetenv(variable);
     }
     catchTerminationSignals();
-    if (resourcesToRun())
-        return true;
-    std::fprintf(stderr,
-                 "%s: the system allows it too few file descriptors or threads (ulimit -n, ulimit -u)\n",
-                 product::Executable);
-    return false;
+    if (!enoughDescriptors()) {
+        std::fprintf(stderr, "%s: the system allows it too few file descriptors (ulimit -n)\n",
+                     product::Executable);
+        return false;
+    }
+    if (!enoughThreads()) {
+        // A thread's stack needs memory too: under a memory limit, that may be
+        // what ran out.
+        rlimit memory{};
+        const bool memoryLimited = ::getrlimit(RLIMIT_AS, &memory) == 0 && memory.rlim_cur != RLIM_INFINITY;
+        std::fprintf(stderr, "%s: the system allows it too few threads%s (ulimit -u%s)\n",
+                     product::Executable, memoryLimited ? " or too little memory" : "",
+                     memoryLimited ? ", ulimit -v" : "");
+        return false;
+    }
+    return true;
 }
 
 QString longPathName(const QString& path)
