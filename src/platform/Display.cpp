@@ -4,6 +4,7 @@
 #include "product/Product.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,7 +45,22 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
                 std::fprintf(stderr, "%s\n", qUtf8Printable(m.text));
             std::fprintf(stderr, "%s\n", qUtf8Printable(text));
         }
-        const QByteArray why = "cannot open the display (" + askedFor + ')';
+        // A platform named (by -platform or QT_QPA_PLATFORM) that Qt has no
+        // plugin for is what to fix, not the display.
+        static const QRegularExpression notFound(
+            QStringLiteral("^Could not find the Qt platform plugin (\"[^\"]*\")"));
+        QStringList missing;
+        for (const HeldMessage& m : heldMessages) {
+            if (const QRegularExpressionMatch match = notFound.match(m.text); match.hasMatch())
+                missing << match.captured(1);
+        }
+        static const QRegularExpression available(
+            QStringLiteral("Available platform plugins are: ([^\n]*)\\."));
+        const QRegularExpressionMatch there = available.match(text);
+        const QByteArray why = missing.isEmpty()
+            ? "cannot open the display (" + askedFor + ')'
+            : "no Qt platform plugin " + missing.join(QStringLiteral(", ")).toUtf8()
+                + (there.hasMatch() ? " (there are: " + there.captured(1).toUtf8() + ')' : QByteArray());
         sayNoDisplay(why.constData());
         std::fflush(nullptr);
         std::_Exit(EXIT_FAILURE);

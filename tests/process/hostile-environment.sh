@@ -135,13 +135,19 @@ for stderr_kind in closed broken-pipe; do
     kill -TERM "$app"; wait "$app" || fail "stderr $stderr_kind: SIGTERM ended it with status $?"
 done
 
-# 5. A display that is named but cannot be opened: one line that names it,
-# status 1.
-for named in DISPLAY=:79 DISPLAY=garbage WAYLAND_DISPLAY=nowhere; do
+# 5. A display that is named but cannot be opened, or a platform Qt has no
+# plugin for: one line that names it, status 1.
+plugin_missing="no Qt platform plugin \"nowhere\" (there are: .*xcb.*)"
+for row in "DISPLAY=:79||cannot open the display (DISPLAY=:79)" \
+    "DISPLAY=garbage||cannot open the display (DISPLAY=garbage)" \
+    "WAYLAND_DISPLAY=nowhere||cannot open the display (WAYLAND_DISPLAY=nowhere)" \
+    "QT_QPA_PLATFORM=nowhere||$plugin_missing" "DISPLAY=:79|-platform|$plugin_missing"; do
+    IFS='|' read -r named option said <<<"$row"
     status=0
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$named" "$binary" 2>"$work/said" || status=$?
-    [ "$status" -eq 1 ] && [ "$(cat "$work/said")" = "$product_executable: cannot open the display ($named)" ] ||
-        fail "$named: status $status, said: $(cat "$work/said")"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$named" "$binary" ${option:+"$option" nowhere} \
+        2>"$work/said" || status=$?
+    [ "$status" -eq 1 ] && [[ "$(cat "$work/said")" =~ ^"$product_executable: "${said//[()]/.}$ ]] ||
+        fail "$named $option: status $status, said: $(cat "$work/said")"
 done
 
 # 6. Under any umask the settings folder is the user's alone and the file
