@@ -95,11 +95,13 @@ void dropUnusableScaling()
     if (!qEnvironmentVariableIsEmpty("QT_FONT_DPI") && (!ok || dpi < 48 || dpi > 768))
         ignoreScaling("QT_FONT_DPI", "a whole number from 48 to 768");
     // "1.5;2" by the screens' order or "HDMI-1=1.5;DP-1=2" by their names;
-    // Qt passes over what is no positive number.
+    // Qt passes over what is no positive number. Qt multiplies each by the
+    // whole program's factor.
+    const double whole = qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") ? 1 : factor;
     for (const QByteArray& screen : qgetenv("QT_SCREEN_SCALE_FACTORS").split(';')) {
         const double each = screen.mid(screen.lastIndexOf('=') + 1).toDouble(&ok);
-        if (ok && each > 0 && !usableFactor(each)) {
-            ignoreScaling("QT_SCREEN_SCALE_FACTORS", "factors from 0.5 to 8");
+        if (ok && each > 0 && !usableFactor(each * whole)) {
+            ignoreScaling("QT_SCREEN_SCALE_FACTORS", "factors from 0.5 to 8, times QT_SCALE_FACTOR");
             break;
         }
     }

@@ -247,12 +247,16 @@ fi
 # 9. A scale that cannot give a usable window (none, a dot, off every
 # screen) is set aside with one line: the window shows at its designed size.
 # Xvfb's one screen is named "screen".
+# Qt multiplies a screen's factor by the whole program's: their product counts.
 for scale in QT_SCALE_FACTOR=0 QT_SCALE_FACTOR=-1 QT_SCALE_FACTOR=1e9 QT_SCALE_FACTOR=nan QT_FONT_DPI=10000 \
-    QT_SCREEN_SCALE_FACTORS=0.01 "QT_SCREEN_SCALE_FACTORS=screen=1e3;x=1"; do
-    env "$scale" "$binary" 2>"$work/said" & app=$!; pids+=("$app")
+    QT_SCREEN_SCALE_FACTORS=0.01 "QT_SCREEN_SCALE_FACTORS=screen=1e3;x=1" \
+    "QT_SCREEN_SCALE_FACTORS=0.6 QT_SCALE_FACTOR=0.6|362"; do
+    IFS='|' read -r assignments designed <<<"$scale"
+    # shellcheck disable=SC2086 # the assignments are words
+    env $assignments "$binary" 2>"$work/said" & app=$!; pids+=("$app")
     wait_window "$main_title" || fail "$scale: no main window"
     read -r _ _ width _ < <(frame_geometry "$(window_ids "$main_title" | head -n 1)")
-    [ "$width" -eq 603 ] || fail "$scale: the main window is $width pixels wide"
+    [ "$width" -eq "${designed:-603}" ] || fail "$scale: the main window is $width pixels wide"
     kill -TERM "$app"; wait "$app" || fail "$scale: status $?"
     [ "$(grep -c -F "${scale%%=*}" "$work/said")" -eq 1 ] || fail "$scale: said $(cat "$work/said")"
 done
