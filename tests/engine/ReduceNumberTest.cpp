@@ -15,6 +15,45 @@ TEST(ReduceNumber, ZeroStaysEveryOtherSumGivesItsDigitalRoot)
         ASSERT_EQ(ReduceNumber(static_cast<std::int16_t>(n)), 1 + (n - 1) % 9) << "n = " << n;
 }
 
+// Each of the nine texts by its designed opening and length, so that a text
+// missing, changed or in another's place fails; and none past them.
+TEST(NumberProfileText, EachOpensAsDesignedAndHasItsLength)
+{
+    struct Designed {
+        std::u16string_view opening;
+        std::size_t length;
+    };
+    constexpr Designed texts[] = {
+        {u"Being the first digit, number one insists you to be a leader in every sphere of your life.", 607},
+        {u"The most important characteristic of number two people is their ability to communicate and "
+         u"co-operate with others.",
+         762},
+        {u"According to Pythagorean theorists, 3 is the first complete digit having a beginning, midpoint "
+         u"and an "
+         u"end.",
+         691},
+        {u"The vibe of number four is reflected through the laboriousness and practicality of the number "
+         u"four "
+         u"person.",
+         733},
+        {u"Under the influence of number five, you will acquire a volatile temperament with time.", 651},
+        {u"This number signifies a highly romantic disposition.", 625},
+        {u"Number seven people are infused with the spirit of", 688},
+        {u"Down the ages, number eight has earned the reputation of being the most unpredictable number of "
+         u"all.",
+         700},
+        {u"Great resolve, enthusiasm and dynamism are the keywords in life for number nine people.", 756},
+    };
+    for (int d = 1; d <= 9; ++d) {
+        const std::u16string_view text = velto::NumberProfileText(d);
+        EXPECT_TRUE(text.starts_with(texts[d - 1].opening)) << "text " << d;
+        EXPECT_EQ(text.size(), texts[d - 1].length) << "text " << d;
+    }
+    EXPECT_NE(velto::NumberProfileText(6).find(u'\u00E9'), std::u16string_view::npos);
+    EXPECT_TRUE(velto::NumberProfileText(0).empty());
+    EXPECT_TRUE(velto::NumberProfileText(10).empty());
+}
+
 // What the results page shows, in one call: reduced numbers, and beside
 // each its text or its not-available line.
 TEST(ReadName, NumbersAndTheirTexts)
