@@ -33,6 +33,9 @@ for limit in 8 9 63 64; do
         fail "ulimit -n $limit: neither ended nor refused"
     [ "$(count_windows "$main_title")" -eq 1 ] || fail "ulimit -n $limit: a second main window"
     [ "$limit" -lt 64 ] || break
+    # Still running, it shows a refusal nobody answers: fail now, not at the
+    # suite's time-out.
+    ! kill -0 "$app" 2>/dev/null || fail "ulimit -n $limit: it ran on instead of ending"
     status=0; wait "$app" || status=$?
     [ "$status" -eq 1 ] && grep -q "too few file descriptors" "$work/said" ||
         fail "ulimit -n $limit: status $status, said $(cat "$work/said")"
