@@ -83,6 +83,7 @@ private slots:
     void failedWriteOpensNoPage();
     void homeComesFromTheUserDatabase();
     void fontsAreReadWithoutAThread();
+    void descriptorLimitIsRaisedToWhatIsNeeded();
     void terminationRequestReachesTheHandler_data();
     void terminationRequestReachesTheHandler();
 
@@ -324,18 +325,21 @@ void TestShell::secondCopyIsToldAndEnds()
     const bool folderFree = ::flock(folder, LOCK_EX | LOCK_NB) == 0;
     ::close(folder);
     QVERIFY(folderFree);
-    // A start that can open its runtime folder but not one file more takes
-    // nobody's lock away, and cannot tell whether another copy runs.
+    // A start that cannot open its runtime folder, or can but not one file
+    // more, takes nobody's lock away, and cannot tell whether another copy
+    // runs.
     rlimit saved{};
     QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
     const int lowestFree = ::dup(0);
     ::close(lowestFree);
-    rlimit starved = saved;
-    starved.rlim_cur = static_cast<rlim_t>(lowestFree + 1);
-    QVERIFY(::setrlimit(RLIMIT_NOFILE, &starved) == 0);
-    const InstanceLock::Result shortOfDescriptors = InstanceLock().acquire();
-    QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
-    QCOMPARE(shortOfDescriptors, InstanceLock::Result::OutOfResources);
+    for (const int room : {0, 1}) {
+        rlimit starved = saved;
+        starved.rlim_cur = static_cast<rlim_t>(lowestFree + room);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &starved) == 0);
+        const InstanceLock::Result shortOfDescriptors = InstanceLock().acquire();
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
+        QCOMPARE(shortOfDescriptors, InstanceLock::Result::OutOfResources);
+    }
     QCOMPARE(InstanceLock().acquire(), InstanceLock::Result::HeldByAnother);
 #endif
     int ends = 0;
@@ -790,13 +794,43 @@ void TestShell::fontsAreReadWithoutAThread()
         threw = true;
     }
     const bool runs = resourcesToRun();
+    // Room for a few threads is not room for the eight the program needs.
+    rlimit few = saved;
+    few.rlim_cur = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()
+        + 3;
+    QVERIFY(::setrlimit(RLIMIT_NPROC, &few) == 0);
+    const bool runsWithFew = resourcesToRun();
     ::setrlimit(RLIMIT_NPROC, &saved);
     fonts::waitForConfiguration();
     if (!bound)
         QSKIP("a process limit does not bind this user (root)");
     QVERIFY(!threw);
     QVERIFY(!runs);
+    QVERIFY(!runsWithFew);
     QVERIFY(resourcesToRun());
+#endif
+}
+
+void TestShell::descriptorLimitIsRaisedToWhatIsNeeded()
+{
+#if !defined(Q_OS_UNIX)
+    QSKIP("Windows has no descriptor limit of this kind");
+#else
+    // A soft limit below what the program needs is raised where the hard
+    // limit allows, and only then does the program run.
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
+    if (saved.rlim_max < 64)
+        QSKIP("the hard descriptor limit is below 64 here");
+    rlimit low = saved;
+    low.rlim_cur = 40;
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &low) == 0);
+    const bool runs = resourcesToRun();
+    rlimit raised{};
+    ::getrlimit(RLIMIT_NOFILE, &raised);
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    QVERIFY(runs);
+    QCOMPARE(raised.rlim_cur, rlim_t(64));
 #endif
 }
 
