@@ -104,9 +104,9 @@ expected=(TOOLS "$name-$version.tar.gz" "${name}_${version}_amd64.deb" "$name-db
 
 declare -A listed=()
 while IFS= read -r line; do
-    [[ $line =~ ^([0-9a-f]{64})\ \ (.*)$ ]] || refuse "SHA256SUMS has a line that is not a sum and a file name: $line"
+    [[ $line =~ ^([0-9a-f]{64})\ \ (.*)$ ]] || refuse "SHA256SUMS has a line that is not a sum and a file name: ${line@Q}"
     sum=${BASH_REMATCH[1]} file=${BASH_REMATCH[2]}
-    plain "$file" || refuse "SHA256SUMS names \"$file\", which is not a plain file name"
+    plain "$file" || refuse "SHA256SUMS names ${file@Q}, which is not a plain file name"
     [ -z "${listed[$file]:-}" ] || refuse "SHA256SUMS names $file twice"
     listed[$file]=$sum
 done <"$release/SHA256SUMS"
@@ -119,7 +119,7 @@ done
 
 mapfile -d '' present < <(find "$release" -mindepth 1 -maxdepth 1 ! -name SHA256SUMS ! -name SHA256SUMS.sig -printf '%f\0')
 for file in "${present[@]}"; do
-    plain "$file" && [ -n "${listed[$file]:-}" ] || refuse "\"$file\" lies in $release, but SHA256SUMS does not name it"
+    plain "$file" && [ -n "${listed[$file]:-}" ] || refuse "${file@Q} lies in $release, but SHA256SUMS does not name it"
     regular "$file" || refuse "$release/$file is not a regular file"
 done
 for file in "${only[@]}"; do

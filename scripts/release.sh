@@ -23,7 +23,7 @@ usage() { echo "usage: $0 [--sign KEY] [windows-preset]" >&2; exit 2; }
 key=
 if [ "${1:-}" = --sign ]; then
     [ $# -ge 2 ] || usage
-    key=$(realpath -e -- "$2") || usage
+    key=$(realpath -e -- "$2" 2>/dev/null) || { say "no key at $2" >&2; exit 2; }
     shift 2
 fi
 [ $# -le 1 ] || usage

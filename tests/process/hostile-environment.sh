@@ -24,7 +24,7 @@ start_quietly_and_terminate() {
 
 # The command line: the program's own options answer, and say so when the
 # answer cannot be written; a mistyped option is reported; Qt's own, with
-# the letters of -h and -v in them, start it.
+# the letters of -h and -v in them, start it (each of them: tst_shell).
 [ "$("$binary" --version)" = "$product_executable $product_version" ] || fail "--version"
 ! "$binary" --version >/dev/full 2>/dev/null || fail "--version to a full disk counted as answered"
 ! "$binary" --help >&- 2>/dev/null || fail "--help to a closed output counted as answered"
@@ -36,8 +36,6 @@ status=0
 (ulimit -v 100000 && exec "$binary") 2>"$work/said" || status=$?
 [ $status -eq 1 ] && grep -q "too little memory .*ulimit -v" "$work/said" || fail "ulimit -v: status $status"
 start_quietly_and_terminate "-reverse" -reverse
-start_quietly_and_terminate "-stylesheet" -stylesheet "$work/none.qss"
-start_quietly_and_terminate "-platformtheme" -platformtheme gtk3
 start_quietly_and_terminate "-visual" -visual 0x21
 start_quietly_and_terminate "a file to open" "$work/reading.num"
 

@@ -65,12 +65,12 @@ rm -rf "$case" && mkdir "$case" && cp "$release/TOOLS" "$case" && sums TOOLS
 refused "TOOLS and sums of it alone" "SHA256SUMS does not name"
 for name in /etc/hostname /dev/zero ../TOOLS -n; do
     fresh && sha256sum /etc/hostname | sed "s|/etc/hostname|$name|" >>"$case/SHA256SUMS" && resign
-    refused "the sums name $name" "SHA256SUMS names \"$name\", which is not a plain file name"
+    refused "the sums name $name" "SHA256SUMS names ${name@Q}, which is not a plain file name"
 done
 fresh && sed -i '/ TOOLS$/p' "$case/SHA256SUMS" && resign
 refused "a file named twice" "SHA256SUMS names TOOLS twice"
 fresh && echo extra >"$case/notes.txt"
-refused "a file no sum names" "\"notes.txt\" lies in"
+refused "a file no sum names" "'notes.txt' lies in"
 fresh && rm "$case/$zip" && mkfifo "$case/$zip"
 refused "a FIFO for the zip" "$case/$zip is not a regular file"
 fresh && rm "$case/$zip" && ln -s "$release/$zip" "$case/$zip"

@@ -441,39 +441,37 @@ void TestShell::commandLineIsReadAsQtReadsIt_data()
     QTest::addColumn<QString>("unknown");
     // Every option Qt documents for QGuiApplication and QApplication, and
     // those the xcb platform takes: none is a bundle of -h or -v.
-    const QList<QStringList> qtOptions{{"-platform", "xcb"},
-                                       {"-platformpluginpath", "/opt/plugins"},
-                                       {"-platformtheme", "gtk3"},
-                                       {"-plugin", "evdevtouch"},
-                                       {"-qwindowgeometry", "640x480"},
-                                       {"-qwindowicon", "icon.png"},
-                                       {"-qwindowtitle", "title"},
-                                       {"-reverse"},
-                                       {"-session", "1234_5"},
-                                       {"-display", ":1"},
-                                       {"-geometry", "640x480+0+0"},
-                                       {"-title", "title"},
-                                       {"-icon", "icon.png"},
-                                       {"-name", "velto"},
-                                       {"-visual", "0x21"},
-                                       {"-nograb"},
-                                       {"-dograb"},
-                                       {"-style", "Fusion"},
-                                       {"-style=Fusion"},
-                                       {"-stylesheet", "x.qss"},
-                                       {"-stylesheet=x.qss"},
-                                       {"-widgetcount"},
-                                       {"-qmljsdebugger", "port:1"},
-                                       {"-qmljsdebugger=port:1"},
-                                       {"-testability"},
-                                       {"-qdevel"},
-                                       {"-qdebug"}};
-    for (const QStringList& option : qtOptions) {
-        QTest::addRow("Qt's %s", qPrintable(option.join(' '))) << option << Request::Start << QString();
-        QStringList doubleDash = option;
-        doubleDash[0].prepend(u'-');
-        QTest::addRow("Qt's %s", qPrintable(doubleDash.join(' ')))
-            << doubleDash << Request::Start << QString();
+    for (const char* given : {"-platform xcb",
+                              "-platformpluginpath /opt/plugins",
+                              "-platformtheme gtk3",
+                              "-plugin evdevtouch",
+                              "-qwindowgeometry 640x480",
+                              "-qwindowicon icon.png",
+                              "-qwindowtitle title",
+                              "-reverse",
+                              "-session 1234_5",
+                              "-display :1",
+                              "-geometry 640x480+0+0",
+                              "-title title",
+                              "-icon icon.png",
+                              "-name velto",
+                              "-visual 0x21",
+                              "-nograb",
+                              "-dograb",
+                              "-style Fusion",
+                              "-style=Fusion",
+                              "-stylesheet x.qss",
+                              "-stylesheet=x.qss",
+                              "-widgetcount",
+                              "-qmljsdebugger port:1",
+                              "-qmljsdebugger=port:1",
+                              "-testability",
+                              "-qdevel",
+                              "-qdebug"}) {
+        for (const QString dashes : {"", "-"}) {
+            const QStringList option = (dashes + QLatin1String(given)).split(u' ');
+            QTest::addRow("Qt's %s", qPrintable(option.join(u' '))) << option << Request::Start << QString();
+        }
     }
     QTest::newRow("no arguments") << QStringList() << Request::Start << QString();
     QTest::newRow("a file, as Open with hands it")

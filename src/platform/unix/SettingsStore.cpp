@@ -173,12 +173,9 @@ std::optional<QByteArray> readStore(const QString& path)
     return std::nullopt;
 }
 
-// The new store is written beside it under a name no person would give a
-// file, and renamed over it once whole.
-QString unfinishedTemplate(const QString& file)
-{
-    return file + QStringLiteral(".unfinished-write-XXXXXX");
-}
+// The new store is written beside it under its name and this, which no
+// person would give a file, and six letters; renamed over it once whole.
+constexpr QLatin1StringView Unfinished(".unfinished-write-");
 
 // What a write killed before its rename left: a file of exactly that name,
 // the user's own, regular. A copy a person made (".backup", ".orig", in any
@@ -189,7 +186,7 @@ void removeLeftovers(const QByteArray& file)
     const QByteArray folder = folderOf(file);
     const QString name = QFile::decodeName(file.mid(folder.size() + 1));
     const QRegularExpression leftover(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(name) + QStringLiteral("\\.unfinished-write-[A-Za-z0-9]{6}")));
+        QRegularExpression::escape(name + Unfinished) + QStringLiteral("[A-Za-z0-9]{6}")));
     const QStringList entries =
         QDir(QFile::decodeName(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& entry : entries) {
@@ -233,7 +230,7 @@ bool writeSetting(const QString& section, const QString& name, const QString& va
     removeLeftovers(*file);
     // Whole or not at all: the new file is flushed and synced before it
     // replaces the old one, and on any failure removed.
-    QTemporaryFile out(unfinishedTemplate(QFile::decodeName(*file)));
+    QTemporaryFile out(QFile::decodeName(*file) + Unfinished + QStringLiteral("XXXXXX"));
     if (!out.open() || out.write(text) != text.size() || !out.flush())
         return refused(QStringLiteral("the new file: ") + out.errorString());
     if (::fdatasync(out.handle()) != 0)
