@@ -28,6 +28,35 @@
     Pop $0
 !macroend
 
+; One copy at a time, as Apps & Features lists one: installing into another
+; folder first removes the copy the entry names, which would otherwise lose
+; its entry to this one and take this one's entry and shortcut with it when
+; uninstalled. Its uninstaller runs from a copy, as Windows runs it, but
+; waited for, so that nothing of it runs on while this install writes.
+!macro VELTO_REMOVE_COPY_ELSEWHERE ENTRY UNINSTALLER
+    Push $0
+    Push $1
+    ReadRegStr $0 SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" InstallLocation
+    ${If} $0 != ""
+    ${AndIf} $0 != $INSTDIR
+    ${AndIf} ${FileExists} "$0\${UNINSTALLER}.exe"
+        ${IfNot} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONINFORMATION "$(^Name) is installed in $0. It will be removed from there and installed in $INSTDIR." /SD IDOK IDOK`
+            Abort
+        ${EndIf}
+        InitPluginsDir
+        ClearErrors
+        CopyFiles /SILENT "$0\${UNINSTALLER}.exe" "$PLUGINSDIR\previous-${UNINSTALLER}.exe"
+        ExecWait '"$PLUGINSDIR\previous-${UNINSTALLER}.exe" /S _?=$0' $1
+        ${If} ${Errors}
+        ${OrIf} $1 != 0
+            MessageBox MB_OK|MB_ICONSTOP "$(^Name) could not be removed from $0. Close it if it runs, then install again." /SD IDOK
+            Abort
+        ${EndIf}
+    ${EndIf}
+    Pop $1
+    Pop $0
+!macroend
+
 ; What CPack leaves out of the entry in Apps & Features, and its two flags,
 ; which it writes as text where Windows reads numbers.
 !macro VELTO_COMPLETE_UNINSTALL_ENTRY ENTRY UNINSTALLER

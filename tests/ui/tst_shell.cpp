@@ -19,6 +19,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 #if defined(Q_OS_WIN)
@@ -340,6 +341,33 @@ void TestShell::secondCopyIsToldAndEnds()
         QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
         QCOMPARE(shortOfDescriptors, InstanceLock::Result::OutOfResources);
     }
+    // Told so, the start ends, saying why, rather than run beside a copy it
+    // cannot see: in a child, since it ends the process.
+    int said[2];
+    QVERIFY(::pipe(said) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(said[1], STDERR_FILENO);
+        ::close(said[0]);
+        ::close(said[1]);
+        rlimit starved = saved;
+        starved.rlim_cur = static_cast<rlim_t>(::dup(0));
+        ::setrlimit(RLIMIT_NOFILE, &starved);
+        StartUp();
+        ::_exit(0);
+    }
+    ::close(said[1]);
+    QFile childSaid;
+    QVERIFY(childSaid.open(said[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    int status = 0;
+    const bool ended = QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, 10000);
+    if (!ended) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
+    QVERIFY(ended);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == EXIT_FAILURE);
+    QVERIFY(childSaid.readAll().contains("too little memory to tell whether another copy runs"));
     QCOMPARE(InstanceLock().acquire(), InstanceLock::Result::HeldByAnother);
 #endif
     int ends = 0;

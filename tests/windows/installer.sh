@@ -43,6 +43,7 @@ windows_path() { echo "Z:${1//\//\\}"; }
 folder="C:\\Program Files\\$product_name"
 programs='C:\ProgramData\Microsoft\Windows\Start Menu\Programs'
 uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_name"
+elsewhere='C:\Apps\Velto B'
 settings_key="HKCU\\Software\\$product_vendor\\$product_executable\\Settings"
 # The uninstaller is called exactly as Apps & Features' QuietUninstallString
 # gives it, as package managers call it: its status must be the uninstall's.
@@ -79,6 +80,15 @@ reg query "$uninstall_key"
 reg query "$settings_key" /v Duration
 reg query "HKLM\\Software\\$product_vendor" >nul 2>&1
 echo == vendor key %errorlevel%
+echo == elsewhere
+"$(windows_path "$installer")" /S
+"$(windows_path "$installer")" /S /D=$elsewhere
+echo == moved %errorlevel%
+"$(windows_path "$installer")" /S
+echo == again %errorlevel%
+dir /s /b /a-d "$folder" "$elsewhere"
+dir /s /b /a-d "$programs"
+reg query "$uninstall_key" /v InstallLocation
 BAT
 cat >"$scratch/running.bat" <<BAT
 @echo off
@@ -98,7 +108,8 @@ QT_QPA_PLATFORM=windows "$wine_run" cmd /c "$(windows_path "$scratch/steps.bat")
 installed=$(sed -n '/^== installed/,/^== session/p' "$scratch/out")
 started=$(sed -n '/^== session/,/^== running/p' "$scratch/out")
 running=$(sed -n '/^== running/,/^== uninstalled/p' "$scratch/out")
-uninstalled=$(sed -n '/^== uninstalled/,$p' "$scratch/out")
+uninstalled=$(sed -n '/^== uninstalled/,/^== elsewhere/p' "$scratch/out")
+elsewhere_out=$(sed -n '/^== elsewhere/,$p' "$scratch/out")
 
 # What the program loads, and the licences of the libraries among it.
 files=("$product_executable.exe" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll 'platforms\qwindows.dll'
@@ -151,4 +162,12 @@ grep -qF "$product_name" <<<"$(grep '^C:\\ProgramData' <<<"$uninstalled")" && fa
 grep -q ' UninstallString' <<<"$uninstalled" && fail "Apps & Features entry left"
 grep -q 'Duration.*REG_SZ.*2026-01-01' <<<"$uninstalled" || fail "the user's settings went with the program"
 grep -qx '== vendor key 1' <<<"$uninstalled" || fail "the vendor's key was left in HKLM"
-echo "installer: installed 9 files and a Start menu entry, ran the program, refused to touch it while it ran, uninstalled them, kept the settings"
+# Installed into another folder, the copy the entry named goes first; the
+# next install offers the folder of the copy there is.
+grep -qx '== moved 0' <<<"$elsewhere_out" || fail "the install into another folder failed"
+grep -qx '== again 0' <<<"$elsewhere_out" || fail "the install over the moved copy failed"
+grep -qF "$folder\\" <<<"$elsewhere_out" && fail "a copy left in $folder"
+[ "$(grep -cF "$elsewhere\\" <<<"$elsewhere_out")" -eq ${#files[@]} ] || fail "not all in $elsewhere"
+grep -qxF "    InstallLocation    REG_SZ    $elsewhere" <<<"$elsewhere_out" || fail "the entry does not name $elsewhere"
+grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$elsewhere_out" || fail "no Start menu entry for $elsewhere"
+echo "installer: installed 9 files and a Start menu entry, ran the program, refused to touch it while it ran, uninstalled them, kept the settings, moved to another folder whole"
