@@ -390,6 +390,9 @@ void TestShell::lockTakesOverWhatNoCopyMade_data()
     QTest::addColumn<QString>("runtime");    // where the second copy looks, started as named
     for (const char* row : {"garbage", "folder", "link", "other user"})
         QTest::newRow(row) << row << "the same";
+    // Root opens another user's file; a user cannot, and must still see
+    // that no copy of its own made it.
+    QTest::newRow("other user, seen by a user") << "other user" << "the same, as a user";
     // The first copy in a desktop session; the second without a runtime
     // folder named (su, sudo, ssh), or with one that others, or only its
     // group, may enter, or that is somebody else's.
@@ -408,7 +411,16 @@ void TestShell::lockTakesOverWhatNoCopyMade()
     const QByteArray named = qgetenv("XDG_RUNTIME_DIR");
     const auto restore = qScopeGuard([&named] { qputenv("XDG_RUNTIME_DIR", named); });
     QTemporaryDir scratch;
-    const QString lock = QString::fromLocal8Bit(named) + u'/' + applicationName() + QStringLiteral(".lock");
+    const bool asUser = runtime == "the same, as a user";
+    if (asUser) {
+        const QByteArray own = QFile::encodeName(scratch.filePath("user"));
+        if (!root || ::mkdir(own.constData(), 0700) != 0 || ::chown(own.constData(), 65534, 65534) != 0
+            || ::chmod(QFile::encodeName(scratch.path()).constData(), 0711) != 0)
+            QSKIP("another user's file needs root");
+        qputenv("XDG_RUNTIME_DIR", own);
+    }
+    const QString lock =
+        QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")) + u'/' + applicationName() + QStringLiteral(".lock");
     const QString target = scratch.filePath("target");
     QFile(target).open(QIODevice::WriteOnly);
     QVERIFY(QFile(lock).remove() || QDir(lock).removeRecursively() || !QFileInfo::exists(lock));
@@ -422,7 +434,7 @@ void TestShell::lockTakesOverWhatNoCopyMade()
         QFile file(lock);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(300, '\xA5'));
-        if (atLockPath == "other user"
+        if (atLockPath == "other user" && !asUser
             && (!root || ::chown(QFile::encodeName(lock).constData(), 65534, 65534) != 0))
             QSKIP("another user's file needs root");
     }
@@ -439,23 +451,31 @@ void TestShell::lockTakesOverWhatNoCopyMade()
             QSKIP("no session runtime folder, and not root to make one");
         qputenv("XDG_RUNTIME_DIR", session);
     }
+    if (asUser)
+        QVERIFY(::seteuid(65534) == 0);
+    const auto backToRoot = qScopeGuard([asUser] {
+        if (asUser)
+            QVERIFY(::seteuid(0) == 0);
+    });
     InstanceLock first;
     QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
     // What holds the lock is a file of this user's own: another user's could
     // be held by that user, even as root's.
     if (runtime.startsWith("the same"))
         QCOMPARE(QFileInfo(lock).ownerId(), uint(::geteuid()));
-    const QString other = scratch.filePath("runtime");
-    QDir().mkdir(other);
-    const int mode = runtime == "open to all" ? 0777 : runtime == "open to its group" ? 0710 : 0700;
-    QVERIFY(::chmod(QFile::encodeName(other).constData(), mode) == 0);
-    if (runtime == "somebody else's"
-        && (!root || ::chown(QFile::encodeName(other).constData(), 65534, 65534) != 0))
-        QSKIP("another user's folder needs root");
-    if (runtime == "unset")
-        qunsetenv("XDG_RUNTIME_DIR");
-    else if (!runtime.startsWith("the same"))
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(other));
+    if (!runtime.startsWith("the same")) {
+        const QString other = scratch.filePath("runtime");
+        QDir().mkdir(other);
+        const int mode = runtime == "open to all" ? 0777 : runtime == "open to its group" ? 0710 : 0700;
+        QVERIFY(::chmod(QFile::encodeName(other).constData(), mode) == 0);
+        if (runtime == "somebody else's"
+            && (!root || ::chown(QFile::encodeName(other).constData(), 65534, 65534) != 0))
+            QSKIP("another user's folder needs root");
+        if (runtime == "unset")
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(other));
+    }
     QCOMPARE(InstanceLock().acquire(), InstanceLock::Result::HeldByAnother);
     QCOMPARE(QFileInfo(target).size(), 0); // what a linked lock named is untouched
 #endif
