@@ -392,7 +392,8 @@ void TestShell::lockTakesOverWhatNoCopyMade_data()
         QTest::newRow(row) << row << "the same";
     // Root opens another user's file; a user cannot, and must still see
     // that no copy of its own made it.
-    QTest::newRow("other user, seen by a user") << "other user" << "the same, as a user";
+    QTest::newRow("other user, seen by a user") << "other user"
+                                                << "the same, as a user";
     // The first copy in a desktop session; the second without a runtime
     // folder named (su, sudo, ssh), or with one that others, or only its
     // group, may enter, or that is somebody else's.
@@ -419,8 +420,8 @@ void TestShell::lockTakesOverWhatNoCopyMade()
             QSKIP("another user's file needs root");
         qputenv("XDG_RUNTIME_DIR", own);
     }
-    const QString lock =
-        QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")) + u'/' + applicationName() + QStringLiteral(".lock");
+    const QString lock = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")) + u'/' + applicationName()
+        + QStringLiteral(".lock");
     const QString target = scratch.filePath("target");
     QFile(target).open(QIODevice::WriteOnly);
     QVERIFY(QFile(lock).remove() || QDir(lock).removeRecursively() || !QFileInfo::exists(lock));
