@@ -141,6 +141,7 @@ int closeApplication(std::unique_ptr<QApplication> app, int status)
     // waits in wl_display_read_events for a read the main thread never
     // makes). Nothing of ours is left to do, so the process ends without it.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        qCInfo(lcPlatform) << "ending without closing the Wayland connection";
         std::fflush(nullptr);
         std::_Exit(status);
     }

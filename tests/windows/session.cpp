@@ -1,6 +1,6 @@
 // Drives the installed program as a Windows user would, through the window
 // manager's own calls: start it, ask for a reading after the empty-name
-// message, start it again (by its name in capitals too), open About, Exit,
+// message, start it again (by its name in capitals and its short path too), open About, Exit,
 // close the exit screen. Prints what it saw; exits 1 at the first
 // thing that is wrong. With a folder as its last argument it saves each window there as a bitmap. Usage:
 // session.exe <program.exe> <main title> <message title>
@@ -298,10 +298,14 @@ int main()
     std::printf("session: Enter after the empty-name message read the name, 3 times of 3\n");
 
     // 2. A second start: one message, then it leaves the first alone. Again
-    // by the name in capitals, which Windows takes for the same program.
-    std::wstring shouted = program;
+    // by the name in capitals and by its short (8.3) path, which Windows
+    // takes for the same program.
+    std::wstring shouted = program, shortened(MAX_PATH, L'\0');
     CharUpperBuffW(shouted.data(), DWORD(shouted.size()));
-    for (const std::wstring& again : {program, shouted}) {
+    shortened.resize(GetShortPathNameW(program.c_str(), shortened.data(), MAX_PATH));
+    if (shortened.empty() || shortened == program)
+        fail("the program has no short path to start it by");
+    for (const std::wstring& again : {program, shouted, shortened}) {
         const PROCESS_INFORMATION second = start(again);
         HWND message = nullptr;
         // A main window instead fails at once.
@@ -323,7 +327,7 @@ int main()
         if (WaitForSingleObject(first.hProcess, 0) != WAIT_TIMEOUT)
             fail("the first copy ended");
     }
-    std::printf("session: a second start was refused with a message, by its name in any case\n");
+    std::printf("session: a second start was refused with a message, by its name in any case and by its short path\n");
 
     // 3. About, from the Help menu.
     HWND about = fromMenu(first.dwProcessId, main, mainTitle, 'H', 'A');
