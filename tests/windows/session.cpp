@@ -327,7 +327,8 @@ int main()
         if (WaitForSingleObject(first.hProcess, 0) != WAIT_TIMEOUT)
             fail("the first copy ended");
     }
-    std::printf("session: a second start was refused with a message, by its name in any case and by its short path\n");
+    std::printf("session: a second start was refused with a message, by its name in any case and by its "
+                "short path\n");
 
     // 3. About, from the Help menu.
     HWND about = fromMenu(first.dwProcessId, main, mainTitle, 'H', 'A');
