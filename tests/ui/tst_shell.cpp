@@ -118,6 +118,8 @@ private:
 private slots:
     void othersDatesAreNotTheUsers_data();
     void othersDatesAreNotTheUsers();
+    void otherTypesAreNoDates_data();
+    void otherTypesAreNoDates();
     void shortPathsAreMadeLong();
 #endif
 };
@@ -235,6 +237,37 @@ void TestShell::othersDatesAreNotTheUsers()
     QVERIFY(messages.messages.empty());
     QCOMPARE(duration(), QDate::currentDate().toString(Qt::ISODate));
 }
+void TestShell::otherTypesAreNoDates_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("number") << int(REG_DWORD);
+    QTest::newRow("bytes") << int(REG_BINARY);
+    QTest::newRow("text to expand") << int(REG_EXPAND_SZ);
+    QTest::newRow("list of texts") << int(REG_MULTI_SZ);
+}
+
+void TestShell::otherTypesAreNoDates()
+{
+    // Not of the type the program writes, a value is another program's,
+    // whatever its bytes spell: no reminder, and it stays as it is.
+    QFETCH(int, type);
+    const std::wstring key = settingsKey() + L"\\Settings";
+    const std::wstring old = QDate::currentDate().addDays(-30).toString(Qt::ISODate).toStdWString() + L'\0';
+    const DWORD number = 20010101;
+    QCOMPARE(::RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Duration", DWORD(type),
+                               type == REG_DWORD ? static_cast<const void*>(&number) : old.c_str(),
+                               type == REG_DWORD ? sizeof number : DWORD((old.size() + 1) * sizeof(wchar_t))),
+             LONG{ERROR_SUCCESS});
+    MessageRecorder messages;
+    UpdateReminder();
+    QVERIFY(messages.messages.empty());
+    DWORD after = REG_NONE;
+    QCOMPARE(::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"Duration", RRF_RT_ANY | RRF_NOEXPAND, &after, nullptr,
+                            nullptr),
+             LONG{ERROR_SUCCESS});
+    QCOMPARE(int(after), type);
+}
+
 void TestShell::shortPathsAreMadeLong()
 {
     // Started as C:\PROG~FBU\VELT~2ZA\VELT~FXT.EXE the program must still
@@ -877,7 +910,7 @@ void TestShell::descriptorLimitIsRaisedToWhatIsNeeded()
     ::getrlimit(RLIMIT_NOFILE, &raised);
     ::setrlimit(RLIMIT_NOFILE, &saved);
     QVERIFY(runs);
-    QCOMPARE(raised.rlim_cur, rlim_t(64));
+    QVERIFY(raised.rlim_cur >= rlim_t(64)); // and more for what this test process holds
 #endif
 }
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <latch>
 #include <pwd.h>
@@ -51,15 +52,31 @@ void openStandardDescriptors()
 // threads at most (the file dialog open, a screen reader listening). A start
 // that cannot have them would crash, or hang holding the instance lock.
 constexpr rlim_t NeededDescriptors = 64;
+constexpr rlim_t NeededFreeDescriptors = 40; // twice what it holds, beside any it was given
 constexpr int NeededThreads = 8;
+
+// Descriptors open now, whatever started the program left open among them
+// (a launcher that leaks them): those are not the program's to use.
+rlim_t descriptorsOpen()
+{
+    DIR* listing = ::opendir("/proc/self/fd");
+    if (!listing)
+        return 3;
+    rlim_t entries = 0;
+    while (::readdir(listing))
+        ++entries;
+    ::closedir(listing);
+    return entries - 3; // ".", ".." and the listing's own
+}
 
 bool enoughDescriptors()
 {
+    const rlim_t needed = std::max(NeededDescriptors, descriptorsOpen() + NeededFreeDescriptors);
     rlimit limit{};
-    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= NeededDescriptors)
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= needed)
         return true;
-    limit.rlim_cur = std::min(NeededDescriptors, limit.rlim_max);
-    return limit.rlim_cur == NeededDescriptors && ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+    limit.rlim_cur = std::min(needed, limit.rlim_max);
+    return limit.rlim_cur == needed && ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
 }
 
 bool enoughThreads()
