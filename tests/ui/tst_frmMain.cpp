@@ -397,6 +397,16 @@ void TestMainWindow::noCaptionIsClipped()
         const int above = shown.front().top(), below = box->viewport()->height() - 1 - shown.back().bottom();
         QVERIFY2(std::abs(above - below) <= 1,
                  qPrintable(QStringLiteral("%1 px above, %2 below").arg(above).arg(below)));
+        // The keyboard reads on line by line, and changes nothing.
+        const QString text = box->toPlainText();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(block.layout()->lineForTextPosition(box->textCursor().positionInBlock()).lineNumber(), 1);
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(box, QStringLiteral("x"));
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->textCursor().position(), text.size());
+        QCOMPARE(box->toPlainText(), text);
     }
 }
 
@@ -508,6 +518,7 @@ void TestMainWindow::menusReadAsMenus()
     for (QMenu* menu : menus) {
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(menu);
         QCOMPARE(read->role(), QAccessible::PopupMenu);
+        QCOMPARE(read->text(QAccessible::Name), QString(menu->title()).remove(u'&'));
         QStringList heard, shown;
         for (int i = 0; i < read->childCount(); ++i) {
             if (read->child(i)->role() == QAccessible::MenuItem)

@@ -16,6 +16,9 @@ ResultBox::ResultBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
     setReadOnly(true);
+    // A caret the arrows move, as in a locked text box, so that a screen
+    // reader reads the text line by line; still nothing can be typed.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setTabChangesFocus(true);
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -4,7 +4,7 @@
 
 namespace velto {
 
-// A read-only box that reports the mouse going down, moving, going up and
+// A read-only box, with a caret for the keyboard, that reports the mouse going down, moving, going up and
 // clicking over it, after handling each. It shows the focus, its scroll bar
 // keeps the system's colours, and it shows only whole lines.
 class ResultBox : public QPlainTextEdit {

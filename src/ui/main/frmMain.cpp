@@ -186,6 +186,8 @@ void frmMain::buildMenus()
     const auto menu = [bar](const char* name, const QString& caption) {
         QMenu* opened = bar->addMenu(caption);
         opened->setObjectName(QString::fromLatin1(name));
+        // Heard as "File menu" when it opens, not as loose commands.
+        opened->setAccessibleName(QString(caption).remove(u'&'));
         opened->setPalette(designPalette());
         return opened;
     };
