@@ -262,8 +262,8 @@ void TestShell::otherTypesAreNoDates()
     UpdateReminder();
     QVERIFY(messages.messages.empty());
     DWORD after = REG_NONE;
-    QCOMPARE(::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"Duration", RRF_RT_ANY | RRF_NOEXPAND, &after, nullptr,
-                            nullptr),
+    QCOMPARE(::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"Duration", RRF_RT_ANY | RRF_NOEXPAND, &after,
+                            nullptr, nullptr),
              LONG{ERROR_SUCCESS});
     QCOMPARE(int(after), type);
 }
