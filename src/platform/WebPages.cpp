@@ -6,7 +6,20 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <utility>
+
 namespace velto {
+
+namespace {
+
+QStringList desktopSaid;
+
+void hearDesktop(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    desktopSaid << text;
+}
+
+} // namespace
 
 void OpenAddress(const QString& address, QWidget* asking)
 {
@@ -22,7 +35,17 @@ void OpenAddress(const QString& address, QWidget* asking)
                      QMessageBox::Critical});
         return;
     }
-    if (!QDesktopServices::openUrl(url))
+    // What Qt says on the way ("Unable to detect a web browser", with the
+    // whole address and so a friend's e-mail address in it) is the
+    // program's to pass over in silence, and to tell, without the query,
+    // when asked.
+    const QtMessageHandler passOn = qInstallMessageHandler(hearDesktop);
+    const bool opened = QDesktopServices::openUrl(url);
+    qInstallMessageHandler(passOn);
+    for (QString& said : std::exchange(desktopSaid, {}))
+        qCInfo(lcPlatform).noquote() << "the desktop said:"
+                                     << said.replace(url.toString(), url.toString(QUrl::RemoveQuery));
+    if (!opened)
         qCInfo(lcPlatform) << "the desktop refused to open" << url.toString(QUrl::RemoveQuery);
 }
 

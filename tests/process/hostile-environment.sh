@@ -35,6 +35,16 @@ status=0
 status=0
 (ulimit -v 100000 && exec "$binary") 2>"$work/said" || status=$?
 [ $status -eq 1 ] && grep -q "too little memory .*ulimit -v" "$work/said" || fail "ulimit -v: status $status"
+# With no browser at all, a page asked for (Alt+D) is the program's to tell
+# of, when asked, and Qt's words with it: without the address's query.
+PATH=/nonexistent QT_LOGGING_RULES='velto.*=true' "$binary" 2>"$work/said" & app=$!; pids+=("$app")
+wait_window "$main_title" || fail "no main window without a browser"
+focus "$(window_ids "$main_title" | head -n 1)"
+retry "grep -q 'refused to open' '$work/said'" 3 send_keys alt+d || fail "Alt+D without a browser: said $(cat "$work/said")"
+grep -q "^velto.platform: the desktop said: Unable to detect a web browser to launch 'http://[^?']*'" "$work/said" &&
+    [ "$(grep -c "Unable to detect" "$work/said")" -eq "$(grep -c "^velto.platform: the desktop said:" "$work/said")" ] ||
+    fail "Qt's words without a browser: $(cat "$work/said")"
+kill -TERM "$app"; wait "$app" || fail "SIGTERM without a browser: status $?"
 start_quietly_and_terminate "-reverse" -reverse
 start_quietly_and_terminate "-visual" -visual 0x21
 start_quietly_and_terminate "a file to open" "$work/reading.num"
