@@ -28,6 +28,11 @@
     Pop $0
 !macroend
 
+; The folder the entry in Apps & Features names is the one offered.
+!macro VELTO_REMEMBER_FOLDER ENTRY
+    InstallDirRegKey HKLM "Software\Microsoft\Windows\CurrentVersion\Uninstall\${ENTRY}" InstallLocation
+!macroend
+
 ; One copy at a time, as Apps & Features lists one: installing into another
 ; folder first removes the copy the entry names, which would otherwise lose
 ; its entry to this one and take this one's entry and shortcut with it when

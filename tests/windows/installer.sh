@@ -121,6 +121,10 @@ for file in "${files[@]}"; do
 done
 [ "$(grep -c '^C:\\Program Files' <<<"$installed")" -eq ${#files[@]} ] || fail "more installed than listed"
 grep -qxF "$programs\\$product_name\\$product_name.lnk" <<<"$installed" || fail "no Start menu entry"
+grep -qxF "$programs\\$product_name\\Licences.lnk" <<<"$installed" || fail "no Start menu entry for the licences"
+for licence in "$scratch/package/_CPack_Packages/win64/NSIS/$(basename "$installer" .exe)/licenses"/*; do
+    [ "$(grep -c $'\r$' "$licence")" -eq "$(wc -l <"$licence")" ] || fail "not in CR LF: $(basename "$licence")"
+done
 grep -q '^ *UninstallString.*Uninstall.exe' <<<"$installed" || fail "no entry in Apps & Features"
 # The entry's details, of the types Windows reads them as.
 for flag in NoModify NoRepair; do
