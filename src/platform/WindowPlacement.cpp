@@ -130,4 +130,10 @@ void centreOnScreen(QWidget* window)
     keepOnScreen(window);
 }
 
+void takeKeyboardBack(QWidget* window)
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        window->activateWindow();
+}
+
 } // namespace velto

@@ -11,4 +11,9 @@ namespace velto {
 // windows itself (Wayland), nothing moves.
 void centreOnScreen(QWidget* window);
 
+// Gives the keyboard back to a window of ours, also where Qt takes it for
+// active and a screen reader was told otherwise. Wayland hands it back
+// itself, and takes no request for it.
+void takeKeyboardBack(QWidget* window);
+
 } // namespace velto

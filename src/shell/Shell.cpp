@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 #include "platform/Resources.h"
 #include "platform/Settings.h"
+#include "platform/WindowPlacement.h"
 #include "product/Product.h"
 #include "shell/Shutdown.h"
 #include "ui/about/frmAbout.h"
@@ -143,7 +144,13 @@ void connectMainWindow(frmMain* main)
         if (!processEnding())
             loadExitScreen()->showModeless();
     });
-    QObject::connect(main, &frmMain::imported, main, [] { loadExitScreen()->hide(); });
+    QObject::connect(main, &frmMain::imported, main, [main] {
+        loadExitScreen()->hide();
+        // Made while the file dialog closes, the exit screen leaves no window
+        // of the program active (with a screen reader listening): the main
+        // window takes the keyboard back, and its reading is said then.
+        takeKeyboardBack(main);
+    });
     QObject::connect(main, &frmMain::aboutRequested, main, [main] { showAbout(main); });
 }
 

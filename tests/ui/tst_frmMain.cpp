@@ -35,6 +35,7 @@ private slots:
     void emptyNameIsRefused();
     void backClearsAndFocusesTheName();
     void computeKeepsTheFocus();
+    void readingIsToldOnceTheWindowIsActive();
     void recomputeOnResultsPageStaysThere();
     void resultBoxEventsEmptyTheClipboard_data();
     void resultBoxEventsEmptyTheClipboard();
@@ -243,6 +244,23 @@ void TestMainWindow::computeKeepsTheFocus()
     QTest::keyClick(m_window->cmdNext, Qt::Key_Return);
     QTRY_VERIFY(m_window->resultsPageInFront());
     QVERIFY(m_window->cmdNext->hasFocus());
+}
+
+// A screen reader passes over what an inactive window says: a reading made
+// as the file dialog closes is told once the window is active again.
+void TestMainWindow::readingIsToldOnceTheWindowIsActive()
+{
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    typeName(QStringLiteral("jane doe"));
+    m_window->cmdNext_Click();
+    const auto* told = m_window->findChild<QWidget*>(QStringLiteral("announcement"));
+    QCOMPARE(told->accessibleName(), QStringLiteral("Character Number 9, Heart Number 8, Social Number 1"));
+    QVERIFY(told->isHidden());
+    m_window->activateWindow();
+    QTRY_VERIFY(!told->isHidden());
 }
 
 void TestMainWindow::recomputeOnResultsPageStaysThere()

@@ -5,7 +5,8 @@
 namespace velto {
 
 // Says a short text to a screen reader, without showing anything or moving
-// the focus: an unseen notification, spoken as it appears.
+// the focus: an unseen notification, spoken as it appears, or as its window
+// becomes active when said while it was not.
 class Announcement : public QWidget {
     Q_OBJECT
 public:
@@ -13,6 +14,12 @@ public:
 
     // Says `text`, also when said last; an empty text takes back what was said.
     void say(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_held = false;
 };
 
 } // namespace velto
