@@ -4,9 +4,10 @@
 
 namespace velto {
 
-// A read-only box, with a caret for the keyboard, that reports the mouse going down, moving, going up and
-// clicking over it, after handling each. It shows the focus, its scroll bar
-// keeps the system's colours, and it shows only whole lines.
+// A read-only box, with a caret for the keyboard, that reports the mouse
+// going down, moving, going up and clicking over it, after handling each. It
+// shows the focus, its scroll bar keeps the system's colours, and it shows
+// only whole lines.
 class ResultBox : public QPlainTextEdit {
     Q_OBJECT
 public:
