@@ -19,19 +19,19 @@ void Announcement::say(const QString& text)
     setAccessibleName(text);
     // A screen reader passes over what an inactive window says, as it is
     // while a dialog closes: said once the window is active again.
-    m_held = !text.isEmpty() && !window()->isActiveWindow();
-    if (m_held)
-        window()->installEventFilter(this); // once, however often installed
-    else if (!text.isEmpty())
+    if (text.isEmpty())
+        return;
+    if (window()->isActiveWindow())
         show();
+    else
+        window()->installEventFilter(this); // once, however often installed
 }
 
 bool Announcement::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_held && event->type() == QEvent::WindowActivate) {
-        m_held = false;
+    // Held: a text not taken back, not said yet.
+    if (event->type() == QEvent::WindowActivate && isHidden() && !accessibleName().isEmpty())
         show();
-    }
     return QWidget::eventFilter(watched, event);
 }
 

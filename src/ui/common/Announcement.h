@@ -17,9 +17,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    bool m_held = false;
 };
 
 } // namespace velto
